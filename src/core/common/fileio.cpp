@@ -1,0 +1,147 @@
+// File operations: whole-file reads, atomic writes (temporary file and rename), copies, deletes.
+#include "core/common/fileio.h"
+
+#include "core/common/encoding.h"
+#include "core/common/errors.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#ifdef _WIN32
+#include <process.h>
+#define RUVIVAVU_PID _getpid()
+#else
+#include <unistd.h>
+#define RUVIVAVU_PID getpid()
+#endif
+
+namespace fs = std::filesystem;
+
+namespace ruvivavu {
+
+namespace {
+
+fs::path toPath(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
+std::string reason(int err) {
+    if (err == 0) err = EIO;
+    return std::strerror(err);
+}
+
+[[noreturn]] void failOpen(const std::string& path, int err) {
+    throw FileError("Cannot open file \"" + path + "\". " + reason(err));
+}
+
+[[noreturn]] void failCreate(const std::string& path, int err) {
+    throw FileError("Cannot create file \"" + path + "\". " + reason(err));
+}
+
+}  // namespace
+
+bool fileExists(const std::string& path) {
+    std::error_code ec;
+    return fs::is_regular_file(toPath(path), ec);
+}
+
+std::string readFileBytes(const std::string& path) {
+    errno = 0;
+    std::ifstream in(toPath(path), std::ios::binary);
+    if (!in) failOpen(path, errno);
+    std::error_code ec;
+    if (fs::is_directory(toPath(path), ec)) failOpen(path, EISDIR);
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad()) failOpen(path, errno);
+    return buffer.str();
+}
+
+void writeFileAtomic(const std::string& path, std::string_view bytes) {
+    static std::atomic<unsigned> counter{0};
+    const fs::path target = toPath(path);
+    fs::path temp = target;
+    temp += ".tmp" + std::to_string(RUVIVAVU_PID) + "-" + std::to_string(counter++);
+    {
+        errno = 0;
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) failCreate(path, errno);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            const int err = errno;
+            out.close();
+            std::error_code ec;
+            fs::remove(temp, ec);
+            failCreate(path, err);
+        }
+    }
+    std::error_code ec;
+    fs::rename(temp, target, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        throw FileError("Cannot create file \"" + path + "\". " + ec.message());
+    }
+}
+
+void copyFileReplacing(const std::string& from, const std::string& to) {
+    writeFileAtomic(to, readFileBytes(from));
+}
+
+bool deleteFile(const std::string& path) {
+    std::error_code ec;
+    return fs::remove(toPath(path), ec);
+}
+
+std::vector<std::string> splitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    size_t i = 0;
+    while (i < text.size()) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            lines.emplace_back(text.substr(start, i - start));
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            ++i;
+            start = i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < text.size()) lines.emplace_back(text.substr(start));
+    return lines;
+}
+
+std::vector<std::string> readTextLines(const std::string& path) {
+    std::string bytes = readFileBytes(path);
+    const size_t nul = bytes.find('\0');
+    if (nul != std::string::npos) bytes.resize(nul);
+    return splitLines(cp1252ToUtf8(bytes));
+}
+
+void writeTextLines(const std::string& path, const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    writeFileAtomic(path, utf8ToCp1252(text));
+}
+
+std::string joinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return name;
+    const char last = folder.back();
+    if (last == '/' || last == '\\') return folder + name;
+#ifdef _WIN32
+    return folder + "\\" + name;
+#else
+    return folder + "/" + name;
+#endif
+}
+
+}  // namespace ruvivavu

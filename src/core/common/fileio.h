@@ -1,0 +1,36 @@
+// File operations of the engine. Every failure is a FileError with the user's message; writes go
+// through a temporary file in the same folder and a rename, so no half-written file is ever left.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ruvivavu {
+
+bool fileExists(const std::string& path);
+
+// The whole file as bytes. Raises FileError("Cannot open file \"<path>\". <reason>").
+std::string readFileBytes(const std::string& path);
+
+// Replaces (or creates) the file with the bytes. Raises FileError("Cannot create file \"<path>\". <reason>").
+void writeFileAtomic(const std::string& path, std::string_view bytes);
+
+// Copies a file, replacing the target (atomically). Raises FileError on failure.
+void copyFileReplacing(const std::string& from, const std::string& to);
+
+// Deletes a file; a missing file is not an error. Answers whether a file was removed.
+bool deleteFile(const std::string& path);
+
+// Text files of lines (Windows-1252 on disk, UTF-8 here): reading splits at CR LF, lone LF and lone
+// CR; a last line without a line end is still a line.
+std::vector<std::string> readTextLines(const std::string& path);
+// Writes each line followed by CR LF.
+void writeTextLines(const std::string& path, const std::vector<std::string>& lines);
+// Splits UTF-8 text into lines as readTextLines does.
+std::vector<std::string> splitLines(std::string_view text);
+
+// folder + separator + name.
+std::string joinPath(const std::string& folder, const std::string& name);
+
+}  // namespace ruvivavu

@@ -1,0 +1,58 @@
+// The main window TForm1: toolbar strip, menus, report viewer and statement font settings. Every
+// calculator is opened from here and hands its finished statement to the viewer.
+#pragma once
+
+#include "core/shell/shell.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <functional>
+#include <map>
+
+class QAction;
+class QTextBrowser;
+
+namespace ruvivavu::gui {
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(shell::Shell& shell, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    shell::Shell& shell() { return shell_; }
+
+    // A menu or toolbar command by its handler name without "Click" (for example "PoupanaDiria1",
+    // "MenuItem1", "ExpurgosdoFGTS1", "SpeedButton8", "VisualizarImpresso1").
+    QAction* command(const QString& handlerName) const;
+
+    // What a calculator does for a command, by the handler name of the main-menu entry (the
+    // pop-up twins first enable "Visualizar Impressão", then run the same handler). Errors the
+    // handler raises are shown by the program's error handler.
+    void setCommandHandler(const QString& handlerName, std::function<void()> handler);
+
+    // Start-up loading steps supplied by the calculators (numbered as in the first-show sequence:
+    // 3 fgtsjuros.tab, 4 planos.ini, 5 cabecalho.dat, 6 rodape.dat, 8 indice.ini). The first show
+    // runs its own steps and these in order.
+    void addStartupStep(int step, std::function<void()> load);
+
+    // Enables "Visualizar Impressão" (once; it is never disabled again).
+    void enablePreview();
+
+    QTextBrowser* viewer() const;
+
+    // Runs the first-show sequence (called once when the window is first shown).
+    void firstShow();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    struct Private;
+    shell::Shell& shell_;
+    Private* d_;
+    bool shown_ = false;
+};
+
+}  // namespace ruvivavu::gui

@@ -1,0 +1,19 @@
+// The calculators plug into the main window here: each subsystem creates its windows once, adds
+// its start-up loading steps and answers the main window's commands.
+#pragma once
+
+namespace ruvivavu::gui {
+
+class MainWindow;
+
+namespace savings {
+void install(MainWindow& mainWindow);  // TForm2, TForm3, TForm4
+}
+namespace fgts {
+void install(MainWindow& mainWindow);  // TFormFGTS
+}
+namespace tools {
+void install(MainWindow& mainWindow);  // TForm6, TForm8
+}
+
+}  // namespace ruvivavu::gui
