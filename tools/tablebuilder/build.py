@@ -1,0 +1,163 @@
+#!/usr/bin/env python3
+"""Builds every shipped table and configuration file from the source series.
+
+    python3 tools/tablebuilder/build.py --out data
+
+Reads the copies of the sources in <out>/sources (or --sources), writes the tables into <out>
+and the provenance report <out>/sources/TABELAS.md. Running it twice gives the same bytes.
+"""
+
+import argparse
+import os
+import sys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+if HERE not in sys.path:
+    sys.path.insert(0, HERE)
+
+import tables  # noqa: E402
+import tabwriter  # noqa: E402
+from common import BuildError, mm_yyyy  # noqa: E402
+from series import DERIVED, PUBLISHED, STANDIN, Sources  # noqa: E402
+
+STANDINS = os.path.join(HERE, "standins.json")
+
+# Files shipped beside the tables that the builder does not generate.
+EXTRA_FILES = ["images/index.htm"]
+
+
+def build_all(sources_folder):
+    src = Sources(sources_folder, STANDINS)
+    return [builder(src) for builder in tables.ALL]
+
+
+def lista(built):
+    rows = [["Arquivo", "Último mês"]]
+    for t in built:
+        rows.append([t.name, mm_yyyy(t.last_month) if t.last_month else ""])
+    for name in EXTRA_FILES:
+        rows.append([name, ""])
+    return rows
+
+
+NATURE_TEXT = {PUBLISHED: "publicado", DERIVED: "derivado por regra", STANDIN: "SUBSTITUTO"}
+
+
+def ranges(items):
+    """Groups (month, nature, source) in month order into runs with the same nature and source."""
+    runs = []
+    for month, nature, source in items:
+        if runs and runs[-1][2] == nature and runs[-1][3] == source:
+            runs[-1][1] = month
+        else:
+            runs.append([month, month, nature, source])
+    return runs
+
+
+def report(built):
+    out = ["# Tabelas distribuídas: origem de cada valor", "",
+           "Gerado por `tools/tablebuilder/build.py`; não edite à mão. Para cada tabela, os meses",
+           "cujos valores são **publicados** (copiados da fonte), **derivados por regra** (calculados",
+           "por uma regra nomeada a partir de valores publicados) ou **SUBSTITUTOS** (um valor de outra",
+           "série no lugar de um que não foi encontrado; só os listados em",
+           "`tools/tablebuilder/standins.json`). As fontes estão nesta pasta, com seus PROVENANCE.md.", ""]
+    counts = {}
+    for t in built:
+        out.append("## %s" % t.name)
+        out.append("")
+        if t.last_month:
+            out.append("Último mês: %s." % mm_yyyy(t.last_month))
+            out.append("")
+        groups = {}
+        order = []
+        for what, month, nature, source in t.provenance:
+            if what not in groups:
+                groups[what] = []
+                order.append(what)
+            groups[what].append((month, nature, source))
+            counts[(t.name, nature)] = counts.get((t.name, nature), 0) + 1
+        for what in order:
+            out.append("### %s" % what)
+            out.append("")
+            out.append("| meses | natureza | fonte |")
+            out.append("|---|---|---|")
+            for first, last, nature, source in ranges(sorted(groups[what], key=lambda x: x[0])):
+                span = mm_yyyy(first) if first == last else "%s a %s" % (mm_yyyy(first), mm_yyyy(last))
+                out.append("| %s | %s | %s |" % (span, NATURE_TEXT[nature], source.replace("|", "/")))
+            out.append("")
+        for note in t.notes:
+            out.append("- " + note)
+        if t.notes:
+            out.append("")
+    out += NOTES
+    return "\n".join(out).replace("\n", "\r\n") + "\r\n"
+
+
+NOTES = """## tjmg.tab
+
+Não é distribuída. A tabela de fatores da Corregedoria-Geral de Justiça de Minas Gerais não foi
+encontrada em fonte publicada utilizável (court/PROVENANCE.md, round2 e round3). Sem ela o
+cálculo "Débitos Judiciais MG - MT - MS - ES (mês a mês)" responde "tabela inexistente - faça a
+atualização das tabelas". A tabela do Espírito Santo (round3/cgjes_fatores_jun2014_parcial_1986_1990.csv)
+é de outro tribunal e difere na época do Plano Verão; não a substitui.
+
+## Dúvidas registradas nas fontes e o que foi feito
+
+- zurivodo13.tab 04/1989 (crédito de maio/89): a tabela do BCB traz 11,5182 % (LFT de abril/89),
+  não o IPC de abril/89 que a leitura usual da Lei 7.730/1989 art. 17 III daria. Mantido o valor
+  publicado; nenhuma segunda fonte o corrige.
+- zurivodo13.tab 03/1990 (crédito de abril/90): a tabela do BCB traz 41,9900 % (BTNF 41,28 % com
+  juros), não o IPC de 84,32 % que os saldos não bloqueados com aniversário na primeira quinzena
+  receberam. Mantido o valor publicado. Para o FGTS (fgts.tab) o crédito de abril/90 usa o IPC
+  84,32 % como substituto listado.
+- zurivodo13.tab 09/1990 e 10/1990: a tabela publicada repete 13,4142 % nos dois meses; um deles
+  deveria corresponder a 13,71 % de BTN. Não se sabe qual; mantidos os valores publicados.
+- zurivodo13.tab 1986: o total anual da página não é reproduzido pelos valores mensais (baixa
+  confiança). Mantidos os valores publicados.
+- zurivodo13.tab 1991-03 a 1994-12: derivados da TR (sem tabela publicada); a TR de 1994 tem só
+  duas casas (fonte de baixa precisão) e a de 1991-1993 pode diferir da TR aplicada em alguns meses
+  (round2, arquivo 7).
+- zurivodo13.tab 02/1991: publicado 7,5349 %; a regra sobre a TRD 7,00 % daria 7,5350 %. Mantido o
+  publicado.
+- fgts.tab 2005-08 e 2011-03: os valores publicados de JAM 3 % (0,5407 e 0,3875) foram rejeitados
+  porque o rendimento publicado da poupança do mesmo período os contradiz; usada a regra do JAM.
+- fgts.tab 2024-04: o JAM 3 % publicado (0,1024 %) parece ser só o crédito parcial da mudança do dia
+  de crédito (dia 10 para dia 21); mantido o publicado. Os coeficientes de 4 %, 5 % e 6 % desse mês
+  vêm da regra sobre a TR do mês inteiro e por isso não são coerentes com o de 3 %.
+- fgts.tab 03/1989: o JAM trimestral publicado (0,879083, crédito de 01/03/1989) não é usado numa
+  tabela mensal; os meses até 05/1990 usam a correção da poupança como substituto. Os cálculos de
+  expurgo partem de 03/1989 e 05/1990, de modo que só os meses posteriores à data-base contam.
+- planos.ini Plano Collor II: usa o BTN 20,21 % fixado pelo STJ em 2014; a tese de 2010 usava o
+  IPC 21,87 %. mes2.tab mantém 21,87 % no expurgo de março/91, como o aviso do cálculo configurado
+  anuncia (22,4793 %).
+""".split("\n")
+
+
+def write_all(out, sources_folder=None):
+    sources_folder = sources_folder or os.path.join(out, "sources")
+    built = build_all(sources_folder)
+    for t in built:
+        tabwriter.write_table(os.path.join(out, t.name), t.rows, t.col_count)
+    tabwriter.write_table(os.path.join(out, "lista.tab"), lista(built), 2)
+    os.makedirs(os.path.join(out, "sources"), exist_ok=True)
+    tabwriter.write_bytes(os.path.join(out, "sources", "TABELAS.md"), report(built).encode("utf-8"))
+    return built
+
+
+def main(argv=None):
+    p = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    p.add_argument("--out", default=os.path.join(HERE, "..", "..", "data"))
+    p.add_argument("--sources", default=None, help="folder of the source series (default <out>/sources)")
+    args = p.parse_args(argv)
+    try:
+        built = write_all(args.out, args.sources)
+    except BuildError as e:
+        print("build.py: " + str(e), file=sys.stderr)
+        return 1
+    for t in built:
+        print("%-16s %5d linhas  até %s" % (t.name, len(t.rows), mm_yyyy(t.last_month) if t.last_month else "-"))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
