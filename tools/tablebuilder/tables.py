@@ -111,7 +111,8 @@ def build_zurivodo13(src):
             cells.append(v.text)
             prov.append(("dia 1" if d == 1 else "dias 2 a 28", month, v.nature, v.source))
         reform = src.currency_reform(month)
-        cells += ["", "", "", src.currency(month), br(reform[1]) if reform else ""]
+        divisor = br(reform[1]) if reform and reform[1] != 1 else ""  # empty at the par change of 03/1990
+        cells += ["", "", "", src.currency(month), divisor]
         rows.append(cells)
     return Table("zurivodo13.tab", rows, 34, last, prov, [])
 
