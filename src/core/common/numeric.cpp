@@ -3,10 +3,13 @@
 
 #include "core/common/errors.h"
 
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <limits>
 #include <string>
 
 namespace ruvivavu {
@@ -84,7 +87,43 @@ int StrToInt(std::string_view text) {
     return static_cast<int>(value);
 }
 
+// Plain "digits[,digits]" texts with at most 19 significant digits and 27 decimals: the exact
+// integer divided once by the exact power of ten is the correctly rounded value, as strtold gives.
+bool fastDecimal(std::string_view text, Number& out) {
+    size_t i = 0;
+    const size_t n = text.size();
+    bool negative = false;
+    if (i < n && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    unsigned long long m = 0;
+    int significant = 0;
+    int decimals = 0;
+    bool any = false;
+    bool comma = false;
+    for (; i < n; ++i) {
+        const char c = text[i];
+        if (isDigit(c)) {
+            any = true;
+            if (m != 0 || c != '0') ++significant;
+            if (significant > 19) return false;
+            m = m * 10 + static_cast<unsigned>(c - '0');
+            if (comma) ++decimals;
+        } else if (c == ',' && !comma) {
+            comma = true;
+            any = true;
+        } else {
+            return false;
+        }
+    }
+    if (!any || decimals > 27) return false;
+    Number scale = 1;
+    for (int k = 0; k < decimals; ++k) scale *= 10;
+    Number value = static_cast<Number>(m) / scale;
+    out = negative ? -value : value;
+    return true;
+}
+
 bool TryStrToFloat(std::string_view text, Number& out) {
+    if (fastDecimal(text, out)) return true;
     std::string c;
     if (!toCText(text, c)) return false;
     errno = 0;
@@ -139,89 +178,168 @@ FormatSpec parseFormat(std::string_view format) {
     return spec;
 }
 
+// The 15 significant digits of a finite non-zero |value| as printf("%.14Le") rounds them (to
+// nearest, ties to even, on the exact binary value): digits and the decimal exponent of the first.
+// Exact integer arithmetic where the scale 10^k fits in 64 bits; printf itself elsewhere.
+void decimal15(Number value, char digits[16], int& exponent) {
+    Number magnitude = value < 0 ? -value : value;
+    unsigned long long mantissa = 0;
+    int binExp = 0;  // magnitude = mantissa * 2^binExp exactly
+    if constexpr (sizeof(Number) >= 10 && std::numeric_limits<Number>::digits == 64) {
+        // x87 extended: 64-bit mantissa with explicit integer bit, 15-bit biased exponent.
+        unsigned char raw[sizeof(Number)];
+        std::memcpy(raw, &magnitude, sizeof(Number));
+        std::memcpy(&mantissa, raw, 8);
+        const int biased = (raw[8] | (raw[9] << 8)) & 0x7FFF;
+        binExp = (biased == 0 ? 1 : biased) - 16383 - 63;
+    } else {
+        int mantissaExp = 0;
+        const Number fraction = std::frexp(magnitude, &mantissaExp);
+        mantissa = static_cast<unsigned long long>(std::ldexp(fraction, 64));
+        binExp = mantissaExp - 64;
+    }
+    // floor(log10(magnitude)) or one less, from the position of the highest bit.
+    const int topBit = mantissa == 0 ? 0 : 63 - __builtin_clzll(mantissa) + binExp;
+    int e = static_cast<int>(std::floor(topBit * 0.30102999566398120));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int k = 14 - e;
+        if (k < 0 || k > 27) break;
+        static constexpr auto kPow5 = [] {
+            std::array<unsigned long long, 28> t{};
+            t[0] = 1;
+            for (size_t i = 1; i < t.size(); ++i) t[i] = t[i - 1] * 5;
+            return t;
+        }();
+        const unsigned __int128 pow5 = kPow5[static_cast<size_t>(k)];
+        // magnitude * 10^k = mantissa * 5^k * 2^(binExp + k)
+        unsigned __int128 product = static_cast<unsigned __int128>(mantissa) * pow5;
+        const int shift = binExp + k;
+        unsigned __int128 q;
+        if (shift >= 0) {
+            if (shift > 60) break;
+            q = product << shift;
+        } else {
+            const int s = -shift;
+            if (s >= 127) break;
+            q = product >> s;
+            const unsigned __int128 rest = product - (q << s);
+            const unsigned __int128 half = static_cast<unsigned __int128>(1) << (s - 1);
+            if (rest > half || (rest == half && (q & 1))) ++q;
+        }
+        const unsigned long long low = 100000000000000ULL, high = 1000000000000000ULL;
+        if (q < low) {
+            --e;
+            continue;
+        }
+        if (q >= high) {
+            if (q == high) {  // rounded up to the next power of ten
+                std::memcpy(digits, "100000000000000", 16);
+                exponent = e + 1;
+                return;
+            }
+            ++e;
+            continue;
+        }
+        unsigned long long n = static_cast<unsigned long long>(q);
+        for (int i = 14; i >= 0; --i) {
+            digits[i] = static_cast<char>('0' + n % 10);
+            n /= 10;
+        }
+        digits[15] = '\0';
+        exponent = e;
+        return;
+    }
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14Le", magnitude);
+    int j = 0;
+    for (const char* p = buf; *p && *p != 'e'; ++p)
+        if (isDigit(*p)) digits[j++] = *p;
+    digits[15] = '\0';
+    exponent = std::atoi(std::strchr(buf, 'e') + 1);
+}
+
 }  // namespace
+
+std::string formatDigits15(Number value) {
+    if (value == 0) return "0.00000000000000e+00";
+    char digits[16];
+    int e = 0;
+    decimal15(value, digits, e);
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%s%c.%se%c%02d", value < 0 ? "-" : "", digits[0], digits + 1, e < 0 ? '-' : '+',
+                  e < 0 ? -e : e);
+    return buf;
+}
 
 std::string FormatFloat(std::string_view format, Number value) {
     checked(value);
     const FormatSpec spec = parseFormat(format);
 
-    // 15 significant digits, as printf("%.14Le") rounds them.
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14Le", value);
-    std::string s(buf);
-    const bool negative = s[0] == '-';
-    if (negative) s.erase(0, 1);
-    const size_t ePos = s.find('e');
-    const int exponent = std::atoi(s.c_str() + ePos + 1);
-    std::string digits;
-    for (size_t i = 0; i < ePos; ++i)
-        if (isDigit(s[i])) digits += s[i];
+    // 15 significant digits, as printf("%.14Le") rounds them, placed in a fixed-point buffer:
+    // num[0..intLen) the integer digits, num[intLen..) the decimals (a leading 0 leaves room for a carry).
+    char d[16] = "000000000000000";
+    int exponent = 0;
+    const bool negative = std::signbit(value);
+    if (value != 0) decimal15(value, d, exponent);
 
-    // Integer and fractional digits of the 15-digit decimal.
-    std::string intDigits;
-    std::string fracDigits;
+    char num[400];
+    int len = 0;
+    int intLen = 0;
+    num[len++] = '0';
     if (exponent >= 0) {
-        const size_t intLen = static_cast<size_t>(exponent) + 1;
-        if (digits.size() <= intLen) {
-            intDigits = digits + std::string(intLen - digits.size(), '0');
-        } else {
-            intDigits = digits.substr(0, intLen);
-            fracDigits = digits.substr(intLen);
-        }
+        if (exponent > 340) throw ArithmeticError(kOverflow);
+        for (int i = 0; i <= exponent; ++i) num[len++] = i < 15 ? d[i] : '0';
+        intLen = len;
+        for (int i = exponent + 1; i < 15; ++i) num[len++] = d[i];
     } else {
-        intDigits = "0";
-        fracDigits = std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+        intLen = len;
+        const int zeros = -exponent - 1;
+        // Beyond the format's decimals everything rounds to zero.
+        if (zeros > spec.maxDec) {
+            for (int i = 0; i < spec.maxDec + 1; ++i) num[len++] = '0';
+        } else {
+            for (int i = 0; i < zeros; ++i) num[len++] = '0';
+            for (int i = 0; i < 15; ++i) num[len++] = d[i];
+        }
     }
 
     // Half away from zero to the format's decimals (the sign is applied afterwards).
-    if (static_cast<int>(fracDigits.size()) > spec.maxDec) {
-        const bool roundUp = fracDigits[static_cast<size_t>(spec.maxDec)] >= '5';
-        fracDigits.resize(static_cast<size_t>(spec.maxDec));
+    int fracLen = len - intLen;
+    if (fracLen > spec.maxDec) {
+        const bool roundUp = num[intLen + spec.maxDec] >= '5';
+        len = intLen + spec.maxDec;
         if (roundUp) {
-            int i = static_cast<int>(fracDigits.size()) - 1;
-            bool carry = true;
-            for (; i >= 0 && carry; --i) {
-                if (fracDigits[static_cast<size_t>(i)] == '9') {
-                    fracDigits[static_cast<size_t>(i)] = '0';
-                } else {
-                    ++fracDigits[static_cast<size_t>(i)];
-                    carry = false;
-                }
-            }
-            for (int j = static_cast<int>(intDigits.size()) - 1; j >= 0 && carry; --j) {
-                if (intDigits[static_cast<size_t>(j)] == '9') {
-                    intDigits[static_cast<size_t>(j)] = '0';
-                } else {
-                    ++intDigits[static_cast<size_t>(j)];
-                    carry = false;
-                }
-            }
-            if (carry) intDigits.insert(intDigits.begin(), '1');
+            int i = len - 1;
+            while (num[i] == '9') num[i--] = '0';
+            ++num[i];
         }
+        fracLen = spec.maxDec;
     }
-    // Optional decimals ("#") are dropped when they are zeros.
-    while (static_cast<int>(fracDigits.size()) > spec.minDec && !fracDigits.empty() && fracDigits.back() == '0')
-        fracDigits.pop_back();
-    while (static_cast<int>(fracDigits.size()) < spec.minDec) fracDigits += '0';
+    // Optional decimals ("#") are dropped when they are zeros; required ones are filled in.
+    while (fracLen > spec.minDec && num[intLen + fracLen - 1] == '0') --fracLen;
+    len = intLen + fracLen;
+    while (fracLen < spec.minDec) {
+        num[len++] = '0';
+        ++fracLen;
+    }
 
-    // Leading zeros down to the format's minimum integer digits.
-    size_t firstNonZero = intDigits.find_first_not_of('0');
-    if (firstNonZero == std::string::npos) firstNonZero = intDigits.size();
-    intDigits.erase(0, firstNonZero);
-    while (static_cast<int>(intDigits.size()) < spec.minInt) intDigits.insert(intDigits.begin(), '0');
-
-    const bool isZero = intDigits.find_first_not_of('0') == std::string::npos &&
-                        fracDigits.find_first_not_of('0') == std::string::npos;
+    int first = 0;
+    while (first < intLen && num[first] == '0') ++first;
+    if (intLen - first < spec.minInt) first = intLen - spec.minInt < 0 ? 0 : intLen - spec.minInt;
+    bool isZero = true;
+    for (int i = 0; i < len; ++i)
+        if (num[i] != '0') isZero = false;
 
     std::string out;
+    out.reserve(static_cast<size_t>(len + len / 3 + 3));
     if (negative && !isZero) out += '-';
-    for (size_t i = 0; i < intDigits.size(); ++i) {
-        if (spec.grouping && i > 0 && (intDigits.size() - i) % 3 == 0) out += '.';
-        out += intDigits[i];
+    for (int i = first; i < intLen; ++i) {
+        if (spec.grouping && i > first && (intLen - i) % 3 == 0) out += '.';
+        out += num[i];
     }
-    if (!fracDigits.empty()) {
+    if (fracLen > 0) {
         out += ',';
-        out += fracDigits;
+        out.append(num + intLen, static_cast<size_t>(fracLen));
     }
     return out;
 }

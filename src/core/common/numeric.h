@@ -42,6 +42,9 @@ bool TryStrToFloat(std::string_view text, Number& out);
 // Raises ArithmeticError for inf or NaN.
 std::string FormatFloat(std::string_view format, Number value);
 
+// The 15 significant digits of a value as printf("%.14Le") writes them (exposed for tests).
+std::string formatDigits15(Number value);
+
 // a / b; raises ArithmeticError(kDivisionByZero) when b is zero.
 Number divide(Number a, Number b);
 

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 using namespace ruvivavu;
 
@@ -97,4 +99,28 @@ TEST(Arithmetic, DivisionByZeroIsAnErrorNeverInfinity) {
         EXPECT_STREQ(e.what(), "Floating point division by zero");
     }
     EXPECT_THROW(checked(HUGE_VALL), ArithmeticError);
+}
+
+// The quick paths of both conversions must give exactly what strtold and printf give.
+TEST(NumericContract, QuickPathsAgreeWithTheCLibrary) {
+    long double x = 0.000123L;
+    char buf[64];
+    for (int i = 0; i < 300000; ++i) {
+        x = x * 1.0000937L + 0.0031L;
+        const long double values[] = {x, -x, x * 1e-9L, x * 1e12L, 1.0L / (i + 1)};
+        for (long double v : values) {
+            std::snprintf(buf, sizeof buf, "%.14Le", v);
+            ASSERT_EQ(formatDigits15(v), buf) << i;
+        }
+    }
+    EXPECT_EQ(formatDigits15(0.0L), "0.00000000000000e+00");
+    std::snprintf(buf, sizeof buf, "%.14Le", 9.9999999999999995L);
+    EXPECT_EQ(formatDigits15(9.9999999999999995L), buf);
+    for (const char* text : {"1234,56", "0,1", "-0,005", "2,675", "123456789012345678,9", "0,000000000000000000000000001",
+                             "18446744073709551615", "99999999999999999999", "1,0000000000000000000000000001"}) {
+        std::string c(text);
+        for (auto& ch : c)
+            if (ch == ',') ch = '.';
+        EXPECT_EQ(StrToFloat(text), std::strtold(c.c_str(), nullptr)) << text;
+    }
 }
