@@ -1,0 +1,33 @@
+// "Calcular" of the monthly yield check tool.
+#include "core/tools/yieldtool.h"
+
+#include "core/common/fileio.h"
+#include "core/common/tablefile.h"
+#include "core/common/text.h"
+
+namespace ruvivavu::tools {
+
+void Rendimento::calcular() {
+    std::string p = edit1;
+    const std::string& s = edit2;
+    if (mudancaDeMoeda && checkinteiro(edit4) && checkinteiro(p))
+        p = FormatFloat(kMoney, divide(RemovePonto(p), RemovePonto(edit4)));
+    if (checkinteiro(p) && checkinteiro(s)) {
+        const Number pv = RemovePonto(p);
+        const Number sv = RemovePonto(s);
+        edit3 = FormatFloat(kYield, checked(divide(checked(sv - pv), pv) * 100));
+    }
+    if (excluirMeioPorCento && checkinteiro(edit3)) {
+        const Number y = RemovePonto(edit3);
+        edit3 = FormatFloat(kYield, divide(checked((y - 0.5L) * 100), 100.5L));
+    }
+}
+
+StringGrid makeComparisonGrid() { return StringGrid(3, 5, 0, 1); }
+
+void loadComparison(const shell::Shell& shell, StringGrid& grid) {
+    const std::string path = shell.dataFile(kComparisonFile);
+    if (fileExists(path)) LoadFromFile(path, grid);
+}
+
+}  // namespace ruvivavu::tools

@@ -1,0 +1,187 @@
+// FGTS calculation files, the statement fgt.html and the commands that use the data folder.
+#include "core/fgts/acoes.h"
+#include "core/fgts/calcfile.h"
+#include "core/fgts/statement.h"
+
+#include "core/common/errors.h"
+#include "fixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace ruvivavu;
+using namespace ruvivavu::fgts;
+
+namespace {
+
+std::string golden() {
+    return readFileBytes(std::string(RUVIVAVU_SOURCE_DIR) + "/tests/core/fgts/data/fgt_ambos_planos.html");
+}
+
+// A data folder with the table and a 10 pt Times New Roman font setting.
+void prepareFolder(const fgts_test::ScratchFolder& dir, shell::Shell& shell) {
+    shell.dataFolder = dir.path();
+    writeFileAtomic(dir.file("fgts.tab"), fgts_test::kTable);
+    writeFileAtomic(dir.file("font.ini"), "Times New Roman\r\n10\r\n");
+    shell.loadFontIni();
+}
+
+}  // namespace
+
+TEST(FgtsStatement, WorkedCaseMatchesTheHandCheckedStatement) {
+    fgts_test::ScratchFolder dir;
+    shell::Shell shell;
+    prepareFolder(dir, shell);
+    std::string shown;
+    shell.viewerLoad = [&](const std::string& path) { shown = path; };
+    loadTable(shell);
+
+    Calculo c;
+    c.fields = fgts_test::workedCase();
+    finalizar(shell, c);
+    EXPECT_EQ(readFileBytes(dir.file("fgt.html")), golden());
+    EXPECT_EQ(shown, dir.file("fgt.html"));
+
+    // The backup holds the fields, and the command-line run of a copy gives the same bytes
+    // without touching the data folder's statement.
+    salvarComo(shell, dir.file("copia.fg"));
+    deleteFile(dir.file("fgt.html"));
+    shell::Shell cli;
+    cli.dataFolder = dir.path();
+    cli.loadFontIni();
+    EXPECT_EQ(calcularArquivo(cli, dir.file("copia.fg")), golden());
+    EXPECT_FALSE(fileExists(dir.file("fgt.html")));
+}
+
+TEST(FgtsStatement, BlankRowsGiveSevenEmptyCells) {
+    Calculo c;
+    c.fields.cverao = c.fields.ccollor = false;
+    computePlanilha(c.fields, fgts_test::tableGrid(), c.planilha);
+    const std::string html = statementBytes({}, c.planilha, "font-size:8.0pt;font-family:Arial");
+    std::string blank = "<tr>\r\n";
+    for (int i = 0; i < 7; ++i) blank += "<td><div align=Right></div></td>";
+    blank += "\r\n</tr>\r\n";
+    int count = 0;
+    for (auto at = html.find(blank); at != std::string::npos; at = html.find(blank, at + 1)) ++count;
+    EXPECT_EQ(count, 4);  // rows 1 to 3 and the one before the rates
+    EXPECT_NE(html.find("</head>\r\n<body><span style=\"font-size:8.0pt;font-family:Arial\" align= Justify>\r\n"
+                        "<p>\r\n</p>\r\n<body>\r\n"),
+              std::string::npos);
+}
+
+TEST(FgtsFile, RoundTripKeepsEveryFieldIncludingAnEmptyHeader) {
+    fgts_test::ScratchFolder dir;
+    Fields f = fgts_test::workedCase();
+    f.header.clear();
+    f.cverao = false;
+    f.jr3 = false;
+    f.jr6 = true;
+    writeCalcFile(dir.file("a.fg"), f);
+    EXPECT_EQ(readFileBytes(dir.file("a.fg")),
+              "0\r\n01/06/2005\r\ntrue\r\ntrue\r\ntrue\r\n10/01/2000\r\n6,00\r\n10,00\r\n150,00\r\n"
+              "false\r\n1.234,56\r\ntrue\r\n2.345,67\r\nfalse\r\ntrue\r\n");
+    Fields back;
+    back.header = {"old"};
+    readCalcFile(dir.file("a.fg"), back);
+    EXPECT_EQ(back, f);
+
+    f = fgts_test::workedCase();  // header with an empty line and accented text
+    writeCalcFile(dir.file("b.fg"), f);
+    readCalcFile(dir.file("b.fg"), back);
+    EXPECT_EQ(back, f);
+}
+
+TEST(FgtsFile, ReadingRules) {
+    Fields f;
+    // Only an exact "true" ticks; money texts are re-formatted as typing them would be; a short
+    // file leaves the rest empty with every flag clear.
+    readCalcLines({"1", "cabe\xC3\xA7" "alho", "01/06/2005", "TRUE", "true ", "true", "", "6"}, f);
+    EXPECT_EQ(f.header, std::vector<std::string>{"cabe\xC3\xA7" "alho"});
+    EXPECT_FALSE(f.cjuros);
+    EXPECT_FALSE(f.chonorarios);
+    EXPECT_TRUE(f.ccustas);
+    EXPECT_EQ(f.datajuros, kEmptyDate);
+    EXPECT_EQ(f.txjur, "0,06");
+    EXPECT_EQ(f.hono, "0,00");
+    EXPECT_FALSE(f.cverao || f.ccollor || f.jr3 || f.jr6);
+
+    // A first line that is not a number: the header is emptied, the other fields stay.
+    f = fgts_test::workedCase();
+    EXPECT_THROW(readCalcLines({"x", "01/01/2001"}, f), ConversionError);
+    EXPECT_TRUE(f.header.empty());
+    EXPECT_EQ(f.dataini, "01/06/2005");
+
+    // A damaged count larger than the file reads the rest as empty lines.
+    readCalcLines({"3", "a"}, f);
+    EXPECT_EQ(f.header, (std::vector<std::string>{"a", "", ""}));
+    EXPECT_EQ(f.dataini, kEmptyDate);
+}
+
+TEST(FgtsFile, MemoLines) {
+    EXPECT_TRUE(memoLines("").empty());
+    EXPECT_EQ(memoLines("a\n"), std::vector<std::string>{"a"});
+    for (const auto& lines : std::vector<std::vector<std::string>>{{}, {""}, {"a", ""}, {"", "b"}, {"a", "b"}})
+        EXPECT_EQ(memoLines(memoText(lines)), lines);
+}
+
+TEST(FgtsCommands, TableIsLoadedIntoAnEmptiedIndice) {
+    fgts_test::ScratchFolder dir;
+    shell::Shell shell;
+    shell.dataFolder = dir.path();
+    try {
+        loadTable(shell);
+        FAIL();
+    } catch (const UserMessage& e) {
+        EXPECT_STREQ(e.what(), "A tabela não foi encontrada, atualize os índices");
+    }
+    // A longer table left in indice by another calculator must not be scanned: its row for
+    // 08/2005 would give a coefficient and a currency to a date past fgts.tab's end.
+    for (int row = 1; row < 12; ++row) {
+        shell.indice.setCell(0, row, "08/2005");
+        shell.indice.setCell(6, row, "9,000000");
+        shell.indice.setCell(8, row, "X$");
+    }
+    shell.indice.setRowCount(12);
+    writeFileAtomic(dir.file("fgts.tab"), fgts_test::kTable);
+    loadTable(shell);
+    EXPECT_EQ(shell.indice.rowCount(), 6);
+    EXPECT_EQ(devolvevalor(shell.indice, StrToDate("01/08/2005"), true, false), 0);
+    EXPECT_EQ(devolvemoeda(shell.indice, "01/08/2005"), "");
+}
+
+TEST(FgtsCommands, OpeningAndSavingCalculations) {
+    fgts_test::ScratchFolder dir;
+    shell::Shell shell;
+    prepareFolder(dir, shell);
+    Calculo c;
+    c.page = 5;
+    c.finalizarEnabled = true;
+    c.fields.header = {"x"};
+    abrirBackup(shell, c);  // no backup yet: only the header is emptied
+    EXPECT_TRUE(c.fields.header.empty());
+    EXPECT_EQ(c.page, 0);
+    EXPECT_FALSE(c.finalizarEnabled);
+    EXPECT_TRUE(c.fields.cverao);
+
+    EXPECT_THROW(salvarComo(shell, dir.file("sem-backup.fg")), UserMessage);
+    try {
+        salvarx(shell, fgts_test::workedCase());
+        salvarComo(shell, dir.file("falta/pasta/x.fg"));
+        FAIL();
+    } catch (const UserMessage& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Erro ao copiar " + dir.file("fgts.back") + " para " + dir.file("falta/pasta/x.fg"));
+    }
+    abrirBackup(shell, c);
+    EXPECT_EQ(c.fields, fgts_test::workedCase());
+
+    // A command-line run stops at the first page check that fails.
+    Fields semData = fgts_test::workedCase();
+    semData.datajuros = kEmptyDate;
+    writeCalcFile(dir.file("c.fg"), semData);
+    try {
+        calcularArquivo(shell, dir.file("c.fg"));
+        FAIL();
+    } catch (const UserMessage& e) {
+        EXPECT_STREQ(e.what(), "Preencha a Data de início  - juros de mora");
+    }
+}

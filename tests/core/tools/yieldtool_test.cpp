@@ -1,0 +1,88 @@
+// "Calcular" of the monthly yield check tool and its comparison table.
+#include "core/tools/yieldtool.h"
+
+#include "core/common/errors.h"
+#include "core/common/fileio.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace ruvivavu;
+using ruvivavu::tools::Rendimento;
+
+namespace {
+Rendimento tool(const std::string& p, const std::string& s) {
+    Rendimento r;
+    r.edit1 = p;
+    r.edit2 = s;
+    return r;
+}
+}  // namespace
+
+TEST(Rendimento, YieldAndHalfPercentExclusion) {
+    Rendimento r = tool("1.000,00", "1.025,10");
+    r.calcular();
+    EXPECT_EQ(r.edit3, "2,51");
+    r.excluirMeioPorCento = true;
+    r.calcular();
+    EXPECT_EQ(r.edit3, "2,00");
+
+    // Without a purge-month balance nothing is recomputed, so the exclusion is applied again to
+    // the result already shown, every time.
+    r.edit1 = "";
+    r.calcular();
+    EXPECT_EQ(r.edit3, "1,49253731343284");
+    r.calcular();
+    EXPECT_EQ(r.edit3, "0,987599316848597");
+}
+
+TEST(Rendimento, CurrencyChangeCutsTheConvertedBalanceToCents) {
+    Rendimento r = tool("2.000.000,00", "2.500,00");
+    r.mudancaDeMoeda = true;
+    r.calcular();
+    EXPECT_EQ(r.edit3, "25,00");
+    EXPECT_EQ(r.edit1, "2.000.000,00");
+
+    // 1.234,56 / 1.000 is used as 1,23.
+    r = tool("1.234,56", "1,25");
+    r.mudancaDeMoeda = true;
+    r.calcular();
+    EXPECT_EQ(r.edit3, "1,6260162601626");
+}
+
+TEST(Rendimento, ZeroBalanceOrBadTextStopsAndKeepsTheResult) {
+    Rendimento r = tool("0,00", "10,00");
+    r.edit3 = "7,00";
+    try {
+        r.calcular();
+        FAIL();
+    } catch (const ArithmeticError& e) {
+        EXPECT_STREQ(e.what(), "Floating point division by zero");
+    }
+    EXPECT_EQ(r.edit3, "7,00");
+    r = tool("1,0,0", "10,00");
+    EXPECT_THROW(r.calcular(), ConversionError);
+    r = tool("10,00", "11,00");
+    r.mudancaDeMoeda = true;
+    r.edit4 = "0";
+    EXPECT_THROW(r.calcular(), ArithmeticError);
+}
+
+TEST(Rendimento, ComparisonTableIsReadOverTheGridOnEveryShow) {
+    const auto dir = std::filesystem::temp_directory_path() / "ruvivavu-exp-ini-test";
+    std::filesystem::create_directories(dir);
+    shell::Shell shell;
+    shell.dataFolder = dir.string();
+    deleteFile(shell.dataFile("exp.ini"));
+    StringGrid grid = tools::makeComparisonGrid();
+    tools::loadComparison(shell, grid);  // no file: the grid stays empty
+    EXPECT_EQ(grid.cell(0, 0), "");
+    writeFileAtomic(shell.dataFile("exp.ini"), "M\xEAs\tPoupan\xE7" "a\tIPC\t\r\n06/1987\t18,02\t26,06\t\r\n");
+    grid.setCell(2, 1, "editado");
+    tools::loadComparison(shell, grid);
+    EXPECT_EQ(grid.cell(0, 0), "M\xC3\xAAs");
+    EXPECT_EQ(grid.cell(2, 1), "26,06");
+    EXPECT_EQ(grid.colCount(), 3);
+    std::filesystem::remove_all(dir);
+}
