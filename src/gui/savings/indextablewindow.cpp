@@ -1,0 +1,50 @@
+// "Aplicar Expurgos": the editor of the index-application table.
+#include "gui/savings/indextablewindow.h"
+
+#include "core/savings/plantables.h"
+#include "gui/common/gridmodel.h"
+#include "gui/common/gridview.h"
+#include "gui/common/guard.h"
+#include "gui/common/maskdelegate.h"
+#include "gui/common/toggledelegate.h"
+
+namespace ruvivavu::gui::savings {
+
+using ruvivavu::savings::IndexApplicationTable;
+
+namespace {
+constexpr int kApplyColumn = 2;
+}
+
+TForm4::TForm4(QWidget* mainWindow, shell::Shell& shell, IndexApplicationTable& table)
+    : TableWindow(mainWindow, table.grid, qs(IndexApplicationTable::caption()), QStringLiteral("TForm4")),
+      shell_(shell),
+      table_(table) {
+    gridModel()->setEditable([](int column, int row) { return IndexApplicationTable::isEditable(column, row); });
+    for (int c = 0; c < 3; ++c) {
+        const std::string mask = IndexApplicationTable::editMask(c);
+        if (!mask.empty()) maskDelegate()->setColumnMask(c, qs(mask));
+    }
+    maskDelegate()->setColumnFilter(1, MaskDelegate::Filter::Rate);
+
+    auto* toggle = new ToggleDelegate(gridView());
+    toggle->setToggler([this](const QModelIndex& index) {
+        guarded(this, [&] { table_.clickCell(index.column(), gridModel()->gridRow(index)); });
+        gridModel()->refresh();
+    });
+    gridView()->setItemDelegateForColumn(kApplyColumn, toggle);
+
+    table_.writeHeadings();
+    refresh();
+    setColumnWidths(IndexApplicationTable::columnWidths());
+    resize(360, 320);
+}
+
+void TForm4::writeHeadings() { table_.writeHeadings(); }
+void TForm4::selectCell(int column, int row) { table_.selectCell(column, row); }
+void TForm4::addRow() { table_.addRow(); }
+void TForm4::deleteRow() { table_.deleteRow(); }
+void TForm4::leaveGrid() { table_.leaveGrid(); }
+void TForm4::save() { table_.save(shell_); }
+
+}  // namespace ruvivavu::gui::savings
