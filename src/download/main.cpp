@@ -1,2 +1,102 @@
-// Installs the shipped tables into the data folder.
-int main() { return 0; }
+// The download program: installs the shipped tables and configuration files into the user's
+// data folder, writes lista.tab and starts the program again. Run without parameters.
+#include "core/common/errors.h"
+#include "core/shell/shell.h"
+#include "core/tools/tableinstall.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#define RUVIVAVU_ISATTY(fd) _isatty(fd)
+#else
+#include <unistd.h>
+#define RUVIVAVU_ISATTY(fd) isatty(fd)
+#endif
+
+namespace fs = std::filesystem;
+using namespace ruvivavu;
+
+namespace {
+
+std::string fromPath(const fs::path& p) {
+    const std::u8string s = p.u8string();
+    return std::string(s.begin(), s.end());
+}
+
+// The folder of this program's file, ending with the separator.
+std::string programFolder(const char* argv0) {
+    fs::path exe;
+#ifdef _WIN32
+    wchar_t buffer[32768];
+    const DWORD n = GetModuleFileNameW(nullptr, buffer, 32768);
+    if (n > 0 && n < 32768) exe = fs::path(std::wstring(buffer, n));
+#else
+    std::error_code ec;
+    exe = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) exe.clear();
+#endif
+    if (exe.empty()) {
+        std::error_code ec2;
+        exe = fs::absolute(fs::path(argv0 ? argv0 : "download"), ec2);
+    }
+    std::string folder = fromPath(exe.parent_path());
+    if (folder.empty() || (folder.back() != '/' && folder.back() != '\\')) folder += static_cast<char>(fs::path::preferred_separator);
+    return folder;
+}
+
+// On a terminal the user decides; without one the user's newer file is kept.
+bool askReplace(const std::string& name) {
+    if (!RUVIVAVU_ISATTY(0) || !RUVIVAVU_ISATTY(1)) return false;
+    std::cout << "O arquivo " << name
+              << " da pasta de dados é mais novo que o distribuído. Substituir? (s/N) " << std::flush;
+    std::string answer;
+    if (!std::getline(std::cin, answer)) return false;
+    return !answer.empty() && (answer[0] == 's' || answer[0] == 'S');
+}
+
+}  // namespace
+
+int main(int /*argc*/, char** argv) {
+    const std::string program = programFolder(argv[0]);
+    std::error_code ec;
+    const std::string cwd = fromPath(fs::current_path(ec));
+    const std::string dataFolder = shell::resolveDataFolder(program, cwd);
+
+#ifdef RUVIVAVU_SOURCE_DIR
+    const std::string sourceTree = std::string(RUVIVAVU_SOURCE_DIR) + "/data";
+#else
+    const std::string sourceTree;
+#endif
+    const std::string shipped = tools::shippedDataFolder(program, sourceTree);
+    if (shipped.empty()) {
+        std::cerr << "download: as tabelas distribuídas não foram encontradas. Procurado em:\n";
+        for (const std::string& folder : tools::shippedDataCandidates(program, sourceTree))
+            std::cerr << "  " << folder << "\n";
+        return 1;
+    }
+
+    try {
+        std::cout << "Instalando as tabelas de " << shipped << " em " << dataFolder << "\n";
+        const tools::InstallResult r = tools::installTables(shipped, dataFolder, askReplace);
+        for (const std::string& name : r.installed) std::cout << "  instalado: " << name << "\n";
+        for (const std::string& name : r.kept) std::cout << "  mantido (mais novo): " << name << "\n";
+        std::cout << r.installed.size() << " instalado(s), " << r.unchanged.size() << " sem mudança, "
+                  << r.kept.size() << " mantido(s).\n";
+    } catch (const Error& e) {
+        std::cerr << "download: " << e.what() << "\n";
+        return 1;
+    }
+
+    const std::string again = tools::programToRestart(program);
+    if (!again.empty()) {
+        std::string error;
+        if (!tools::startDetached(again, {}, error))
+            std::cerr << "download: o programa não pôde ser iniciado: " << error << "\n";
+    }
+    return 0;
+}

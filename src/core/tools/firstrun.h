@@ -1,0 +1,27 @@
+// The first-run check of the main window's start-up: a program without its tables offers to run
+// the download program, which installs them and starts the program again.
+#pragma once
+
+#include <string>
+
+namespace ruvivavu::tools {
+
+// The question asked (Yes / No) before the download program is started.
+inline constexpr const char* kFirstRunQuestion =
+    "O programa está ainda sem tabelas, é necessário baixá-las da Internet, continuar?";
+
+// "download" ("download.exe" on Windows).
+const char* downloadProgramName();
+
+// The download program's path in the program folder.
+std::string downloadProgramPath(const std::string& programFolder);
+
+// Whether to ask the question: the data folder has no `lista.tab` and the program folder holds
+// the download program.
+bool shouldOfferDownload(const std::string& dataFolder, const std::string& programFolder);
+
+// Starts a program with the given parameter text (split at blanks) detached from this one; the
+// result is ignored by the first-run check, but reported here for whoever wants it.
+bool executePrograma(const std::string& program, const std::string& parameters);
+
+}  // namespace ruvivavu::tools
