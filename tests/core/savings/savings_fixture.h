@@ -1,0 +1,113 @@
+// A daily-savings calculator on a temporary data folder with small tables built by the tests.
+#pragma once
+
+#include "core/common/dates.h"
+#include "core/common/fileio.h"
+#include "core/common/tablefile.h"
+#include "core/savings/dailysavings.h"
+#include "core/savings/plantables.h"
+#include "core/shell/shell.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace savings_test {
+
+using namespace ruvivavu;
+using namespace ruvivavu::savings;
+
+class TempFolder {
+public:
+    TempFolder() {
+        auto base = std::filesystem::temp_directory_path() / "ruvivavu_savings_test";
+        std::filesystem::create_directories(base);
+        for (int i = 0;; ++i) {
+            auto candidate = base / (std::to_string(::getpid()) + "_" + std::to_string(i));
+            if (std::filesystem::create_directory(candidate)) {
+                path = candidate.string();
+                break;
+            }
+        }
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(path, ec);
+    }
+    std::string path;
+};
+
+// One index-table row: month, the same rate for every anniversary day unless `byDay` is given,
+// currency and divisor.
+struct IndexRow {
+    std::string month;
+    std::string rate;
+    std::string currency = "NCz$";
+    std::string divisor;
+};
+
+struct Calculator {
+    TempFolder folder;
+    shell::Shell shell;
+    PlanTable planTable;
+    IndexApplicationTable indexTable;
+    DailySavings model{shell, planTable, indexTable};
+
+    Calculator() { shell.dataFolder = folder.path; }
+
+    std::string file(const std::string& name) const { return shell.dataFile(name); }
+
+    // The index table with a heading line, as the data folder would hold it; also loaded.
+    void writeIndex(const std::vector<IndexRow>& rows, std::function<std::string(int row, int day)> byDay = {}) {
+        StringGrid grid(34, static_cast<int>(rows.size()) + 1, 0, 1);
+        grid.setCell(0, 0, "mes");
+        for (int d = 1; d <= 28; ++d) grid.setCell(d, 0, std::to_string(d));
+        grid.setCell(32, 0, "moeda");
+        grid.setCell(33, 0, "divisor");
+        for (size_t i = 0; i < rows.size(); ++i) {
+            const int r = static_cast<int>(i) + 1;
+            grid.setCell(0, r, rows[i].month);
+            for (int d = 1; d <= 28; ++d) grid.setCell(d, r, byDay ? byDay(r, d) : rows[i].rate);
+            grid.setCell(32, r, rows[i].currency);
+            grid.setCell(33, r, rows[i].divisor);
+        }
+        SaveToFile(file("zurivodo13.tab"), grid);
+        shell.loadIndice("zurivodo13.tab");
+    }
+
+    // Monthly rows from `first` ("mm/yyyy") on, all with the same rate.
+    static std::vector<IndexRow> months(const std::string& first, int count, const std::string& rate) {
+        std::vector<IndexRow> rows;
+        Date d = StrToDate("01/" + first);
+        for (int i = 0; i < count; ++i) rows.push_back({FormatDate("mm/yyyy", IncMonth(d, i)), rate});
+        return rows;
+    }
+
+    // Plan-table rows (10 cells each); the plan list follows the table.
+    void setPlans(const std::vector<std::vector<std::string>>& rows) {
+        planTable.grid.setRowCount(static_cast<int>(rows.size()) + 1);
+        planTable.writeHeadings();
+        for (size_t i = 0; i < rows.size(); ++i) planTable.grid.setRow(static_cast<int>(i) + 1, rows[i]);
+        model.rebuildPlanList();
+        model.shown();
+    }
+
+    void check(int item) { model.setPlanChecked(item, true); }
+
+    // Day and balance of plan row p on page 1.
+    void balance(int p, const std::string& day, const std::string& amount) {
+        model.SSaldo.setCell(3, p, day);
+        model.SSaldo.setCell(4, p, amount);
+    }
+
+    void goTo(int page) {
+        while (model.page < page) model.next();
+    }
+
+    const StringGrid& sheet() const { return model.planilha; }
+};
+
+}  // namespace savings_test
