@@ -1,2 +1,173 @@
-// ruvivavu-cli: runs a calculation file and writes its statement.
-int main() { return 0; }
+// ruvivavu-cli: runs a saved calculation file against a data folder and writes its statement as
+// HTML (the bytes the program would write) or as PDF, without any window or display.
+#include "cli/runners.h"
+#include "core/common/errors.h"
+#include "core/shell/shell.h"
+#include "gui/shell/printing.h"
+
+#include <QApplication>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#endif
+
+namespace {
+
+using ruvivavu::cli::Options;
+
+const char* kUsage =
+    "Uso: ruvivavu-cli [--dados PASTA] [--calculadora poupanca|sp-mes|mg-mes]\n"
+    "                  [--saida ARQUIVO] [--pdf ARQUIVO.pdf] CALCULO\n"
+    "\n"
+    "Abre o arquivo de cálculo CALCULO (.e12: poupança e débitos judiciais; .fg: expurgos do FGTS),\n"
+    "refaz o cálculo com as tabelas da pasta de dados e escreve o demonstrativo.\n"
+    "\n"
+    "  --dados PASTA        pasta de dados com as tabelas (padrão: a pasta de dados do programa)\n"
+    "  --calculadora NOME   para arquivos .e12: poupanca (padrão), sp-mes ou mg-mes\n"
+    "  --saida ARQUIVO      grava o demonstrativo HTML (Windows-1252) em ARQUIVO em vez da saída padrão\n"
+    "  --pdf ARQUIVO.pdf    grava o demonstrativo em PDF (A4, margens de 15 mm)\n"
+    "  --help               mostra esta ajuda\n"
+    "\n"
+    "Saída: 0 em caso de sucesso, 1 quando o cálculo termina com uma mensagem (na saída de erro),\n"
+    "2 para um uso incorreto.\n";
+
+struct UsageError {
+    std::string message;
+};
+
+std::string programFolder(const char* argv0) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+#ifdef _WIN32
+    wchar_t buffer[MAX_PATH * 4];
+    const DWORD length = GetModuleFileNameW(nullptr, buffer, DWORD(std::size(buffer)));
+    fs::path exe = length ? fs::path(std::wstring(buffer, length)) : fs::path(argv0);
+#else
+    fs::path exe = fs::read_symlink("/proc/self/exe", error);
+    if (error) exe = fs::absolute(argv0, error);
+#endif
+    std::string folder = exe.parent_path().string();
+    folder += char(fs::path::preferred_separator);
+    return folder;
+}
+
+std::string lowerExtension(const std::string& path) {
+    std::string ext = std::filesystem::path(path).extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return ext;
+}
+
+struct Arguments {
+    Options options;
+    std::string output;
+    std::string pdf;
+    bool help = false;
+};
+
+Arguments parse(int argc, char** argv) {
+    Arguments args;
+    std::vector<std::string> positional;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&](const std::string& name) -> std::string {
+            if (i + 1 >= argc) throw UsageError{"a opção " + name + " precisa de um valor"};
+            return argv[++i];
+        };
+        if (arg == "--help" || arg == "-h") {
+            args.help = true;
+        } else if (arg == "--dados") {
+            args.options.dataFolder = value(arg);
+        } else if (arg == "--calculadora") {
+            args.options.calculator = value(arg);
+            const std::string& c = args.options.calculator;
+            if (c != "poupanca" && c != "sp-mes" && c != "mg-mes")
+                throw UsageError{"calculadora desconhecida: " + c + " (use poupanca, sp-mes ou mg-mes)"};
+        } else if (arg == "--saida") {
+            args.output = value(arg);
+        } else if (arg == "--pdf") {
+            args.pdf = value(arg);
+        } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
+            throw UsageError{"opção desconhecida: " + arg};
+        } else {
+            positional.push_back(arg);
+        }
+    }
+    if (args.help) return args;
+    if (positional.empty()) throw UsageError{"falta o arquivo de cálculo"};
+    if (positional.size() > 1) throw UsageError{"apenas um arquivo de cálculo por vez"};
+    args.options.input = positional.front();
+    const std::string ext = lowerExtension(args.options.input);
+    if (ext != ".e12" && ext != ".fg")
+        throw UsageError{"tipo de arquivo de cálculo não reconhecido: \"" + args.options.input +
+                         "\" (use um arquivo .e12 ou .fg)"};
+    if (ext == ".fg" && !args.options.calculator.empty())
+        throw UsageError{"--calculadora vale apenas para arquivos .e12"};
+    return args;
+}
+
+void writePdf(const std::string& statement, const std::string& path, int& argc, char** argv) {
+    // The tool never needs a display: Qt paints the PDF on its offscreen platform.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTextDocument document;
+    document.setHtml(ruvivavu::gui::decodeHtmlBytes(QByteArray::fromStdString(statement)));
+    ruvivavu::gui::writePdf(document, QString::fromStdString(path), ruvivavu::gui::defaultPageLayout());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Arguments args;
+    try {
+        args = parse(argc, argv);
+    } catch (const UsageError& e) {
+        std::cerr << "ruvivavu-cli: " << e.message << "\n\n" << kUsage;
+        return 2;
+    }
+    if (args.help) {
+        std::cout << kUsage;
+        return 0;
+    }
+
+    try {
+        if (args.options.dataFolder.empty()) {
+            args.options.dataFolder = ruvivavu::shell::resolveDataFolder(
+                programFolder(argv[0]), std::filesystem::current_path().string());
+        }
+        const bool fgts = lowerExtension(args.options.input) == ".fg";
+        const std::string statement =
+            fgts ? ruvivavu::cli::runFgts(args.options) : ruvivavu::cli::runSavings(args.options);
+
+        if (!args.output.empty()) {
+            std::ofstream out(args.output, std::ios::binary | std::ios::trunc);
+            out.write(statement.data(), std::streamsize(statement.size()));
+            out.close();
+            if (!out) throw ruvivavu::FileError("Cannot create file \"" + args.output + "\".");
+        }
+        if (!args.pdf.empty()) writePdf(statement, args.pdf, argc, argv);
+        if (args.output.empty() && args.pdf.empty()) {
+#ifdef _WIN32
+            _setmode(_fileno(stdout), _O_BINARY);
+#endif
+            std::fwrite(statement.data(), 1, statement.size(), stdout);
+            std::fflush(stdout);
+        }
+    } catch (const std::exception& e) {
+        std::cerr << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

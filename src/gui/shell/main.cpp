@@ -1,2 +1,31 @@
-// Program entry.
-int main() { return 0; }
+// Program entry: folders, the main window and every calculator window, then the event loop.
+#include "core/shell/shell.h"
+#include "gui/shell/application.h"
+#include "gui/shell/icons.h"
+#include "gui/shell/mainwindow.h"
+#include "gui/shell/modules.h"
+
+#include <QDir>
+
+using namespace ruvivavu;
+
+int main(int argc, char** argv) {
+    gui::Application app(argc, argv);
+    app.setWindowIcon(gui::icons::application());
+
+    shell::Shell shell;
+    shell.programFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QDir::separator())
+                              .toStdString();
+    shell.dataFolder = shell::resolveDataFolder(shell.programFolder, QDir::currentPath().toStdString());
+    // A missing data folder would make every save fail later with a puzzling message: create it now.
+    QDir().mkpath(QString::fromStdString(shell.dataFolder));
+
+    gui::MainWindow mainWindow(shell);
+    // The calculators' windows, in the order the program has always created them.
+    gui::savings::install(mainWindow);
+    gui::tools::install(mainWindow);
+    gui::fgts::install(mainWindow);
+
+    mainWindow.showMaximized();
+    return app.exec();
+}

@@ -11,6 +11,8 @@
 #include <map>
 
 class QAction;
+class QMenu;
+class QPrinter;
 class QTextBrowser;
 
 namespace ruvivavu::gui {
@@ -45,14 +47,41 @@ public:
     // Runs the first-show sequence (called once when the window is first shown).
     void firstShow();
 
+    // The report viewer's operations: load an HTML file (statements are Windows-1252) in place of
+    // the document shown, and refresh it from its file.
+    void loadDocument(const QString& path);
+    void refreshViewer();
+    bool hasDocument() const;
+
+    // The statement commands: copy the whole statement (HTML and plain text), write it as PDF with
+    // the session's page layout (answers the page count, raises FileError), and the session's
+    // printer settings ("Configurar Impressão").
+    void copyStatement();
+    int exportPdf(const QString& path);
+    QPrinter& printer();
+
+    // The three pop-up menus of the toolbar by name: "PopupMenu2", "Popupatualiza", "Popupfgts".
+    QMenu* popupMenu(const QString& name) const;
+
+    // Switches the strip between the toolbar and the font settings ("Configurar Fonte").
+    void showFontPage(bool show);
+
+    // The vendor's software page.
+    static QString vendorPageAddress();
+
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Private;
     shell::Shell& shell_;
     Private* d_;
     bool shown_ = false;
+
+    void runCommand(const QString& handlerName, bool enablesPreview);
+    void writeFontIni();
+    void syncPreviewAction();
 };
 
 }  // namespace ruvivavu::gui
