@@ -22,8 +22,21 @@ from series import DERIVED, PUBLISHED, STANDIN, Sources  # noqa: E402
 
 STANDINS = os.path.join(HERE, "standins.json")
 
-# Files shipped beside the tables that the builder does not generate.
-EXTRA_FILES = ["images/index.htm"]
+HELP_TEMPLATE = os.path.join(HERE, "ajuda.html")
+HELP_FILE = "images/index.htm"
+
+TABLE_PURPOSE = {
+    "zurivodo13.tab": "rendimentos da poupança por dia de aniversário (Poupança Diária)",
+    "tjsp.tab": "variação mensal da Tabela Prática do TJSP (Débitos Judiciais São Paulo mês a mês)",
+    "t0001.tab": "fatores da Tabela Prática do TJSP (Débitos Judiciais São Paulo)",
+    "fgts.tab": "coeficientes de JAM e índices acumulados a 3% e 6% (Expurgos do FGTS)",
+    "fgtsjuros.tab": "coeficientes de JAM a 3%, 4%, 5% e 6% (FGTS - Juros Progressivos)",
+    "mes.tab": "rendimentos para a Poupança - configurado",
+    "mes2.tab": "rendimentos para a Poupança Configurada com Collor I e II",
+    "planos.ini": "tabela de planos (Adicionar Expurgo)",
+    "indice.ini": "índices dos tribunais por mês de plano (Configurar Índice)",
+    "exp.ini": "quadro comparativo dos índices (Rendimento)",
+}
 
 
 def build_all(sources_folder):
@@ -35,9 +48,24 @@ def lista(built):
     rows = [["Arquivo", "Último mês"]]
     for t in built:
         rows.append([t.name, mm_yyyy(t.last_month) if t.last_month else ""])
-    for name in EXTRA_FILES:
-        rows.append([name, ""])
+    rows.append([HELP_FILE, ""])
     return rows
+
+
+def help_page(built):
+    """The user guide, with the list of shipped tables filled in; written in ASCII with HTML
+    entities so that it reads the same whatever encoding the viewer assumes."""
+    with open(HELP_TEMPLATE, encoding="utf-8") as f:
+        text = f.read()
+    rows = ["<table>", "<tr><th>Arquivo</th><th>Conteúdo</th><th>Primeiro mês</th><th>Último mês</th></tr>"]
+    for t in built:
+        first = t.rows[1][0] if t.last_month else ""
+        last = t.rows[-1][0] if t.last_month else ""
+        rows.append("<tr><td>%s</td><td>%s</td><td>%s</td><td>%s</td></tr>"
+                    % (t.name, TABLE_PURPOSE[t.name], first, last))
+    rows.append("</table>")
+    text = text.replace("{{TABELAS}}", "\n".join(rows))
+    return text.replace("\r\n", "\n").replace("\n", "\r\n").encode("ascii", "xmlcharrefreplace")
 
 
 NATURE_TEXT = {PUBLISHED: "publicado", DERIVED: "derivado por regra", STANDIN: "SUBSTITUTO"}
@@ -138,6 +166,7 @@ def write_all(out, sources_folder=None):
     built = build_all(sources_folder)
     for t in built:
         tabwriter.write_table(os.path.join(out, t.name), t.rows, t.col_count)
+    tabwriter.write_bytes(os.path.join(out, *HELP_FILE.split("/")), help_page(built))
     tabwriter.write_table(os.path.join(out, "lista.tab"), lista(built), 2)
     os.makedirs(os.path.join(out, "sources"), exist_ok=True)
     tabwriter.write_bytes(os.path.join(out, "sources", "TABELAS.md"), report(built).encode("utf-8"))

@@ -34,7 +34,8 @@ class Rebuild(unittest.TestCase):
         tmp = tempfile.mkdtemp()
         try:
             built = build.write_all(tmp, SOURCES)
-            names = [t.name for t in built] + ["lista.tab", os.path.join("sources", "TABELAS.md")]
+            names = [t.name for t in built] + ["lista.tab", os.path.join("sources", "TABELAS.md"),
+                                               os.path.join("images", "index.htm")]
             for name in names:
                 with self.subTest(file=name):
                     with open(os.path.join(tmp, name), "rb") as a, open(os.path.join(DATA, name), "rb") as b:
@@ -173,3 +174,15 @@ class Layout(unittest.TestCase):
 
 if __name__ == "__main__":
     unittest.main()
+
+
+class HelpPage(unittest.TestCase):
+    def test_help_page_is_ascii_and_names_every_table(self):
+        with open(os.path.join(DATA, "images", "index.htm"), "rb") as f:
+            data = f.read()
+        text = data.decode("ascii")
+        self.assertNotIn("{{", text)
+        for row in load("lista.tab")[1:]:
+            if row[0] != "lista.tab" and not row[0].startswith("images/"):
+                self.assertIn(row[0], text)
+        self.assertIn("tabela inexistente - fa&#231;a a atualiza&#231;&#227;o das tabelas", text)
