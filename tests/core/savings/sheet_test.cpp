@@ -1,0 +1,175 @@
+// The month-by-month sheet, court interest and monthly interest: the worked examples.
+#include "core/common/errors.h"
+#include "savings_fixture.h"
+
+namespace savings_test {
+
+namespace {
+
+// One plan "Verão" 01/1989 (20,37 %) with balance 1.000,00 on day 1; end month `end`.
+void onePlan(Calculator& c, const std::vector<IndexRow>& index, const std::string& end) {
+    c.writeIndex(index);
+    c.setPlans({{"Verão", "01/1989", "20,37", "", "NCz$"}});
+    c.check(0);
+    c.model.SPlanos.setCell(1, 2, end);
+    c.model.next();
+    c.balance(1, "1", "1.000,00");
+}
+
+std::vector<IndexRow> verao() {
+    return {{"12/1988", "28"}, {"01/1989", "22"}, {"02/1989", "10"}, {"03/1989", "5"}, {"04/1989", "2"}};
+}
+
+std::vector<std::string> amounts(const StringGrid& sheet, int col) {
+    std::vector<std::string> out;
+    for (int r = 1; r < sheet.rowCount(); ++r) out.push_back(sheet.cell(col, r));
+    return out;
+}
+
+}  // namespace
+
+TEST(Sheet, OnePlanGivesOneRowPerCreditMonthAndTheFinalRow) {
+    Calculator c;
+    onePlan(c, verao(), "03/1989");
+    c.goTo(5);
+    const StringGrid& s = c.sheet();
+    ASSERT_EQ(s.rowCount(), 4);
+    // Row 1: credit 02/1989 with V = 1.000,00 x 20,37 %.
+    EXPECT_EQ(s.cell(4, 1), "02/1989");
+    EXPECT_EQ(s.cell(5, 1), "203,70");
+    EXPECT_EQ(s.cell(1, 1), "");
+    // Row 2: period 02/1989 (10 %), credit 03/1989.
+    EXPECT_EQ(s.row(2), (std::vector<std::string>{"NCz$", "02/1989", "10", "NCz$", "03/1989", "224,07", "0",
+                                                   "224,07", "", "", "", "0", "", "", "", ""}));
+    // Row 3: period 03/1989 (5 %), no credit month: 224,07 x 1,05 = 235,2735.
+    EXPECT_EQ(s.cell(1, 3), "03/1989");
+    EXPECT_EQ(s.cell(4, 3), "");
+    EXPECT_EQ(s.cell(5, 3), "235,27");
+    EXPECT_EQ(s.cell(7, 3), "");
+
+    // An earlier end month shortens the sheet.
+    c.model.previous();
+    c.model.previous();
+    c.model.previous();
+    c.model.previous();
+    c.model.SPlanos.setCell(1, 2, "02/1989");
+    c.goTo(5);
+    EXPECT_EQ(c.sheet().rowCount(), 3);
+    EXPECT_EQ(c.sheet().cell(5, 2), "224,07");
+}
+
+TEST(Sheet, AmountPaidInMonthMIsSubtractedInTheRowOfMonthMPlusOne) {
+    Calculator c;
+    onePlan(c, verao(), "04/1989");
+    c.model.amortizacao.setRow(1, {"02/1989", "Valor incontroverso", "100"});
+    c.model.amortizacao.setRow(2, {"03/1989", "sem valor", ""});
+    c.goTo(5);
+    const StringGrid& s = c.sheet();
+    EXPECT_EQ(s.cell(8, 2), "Valor incontroverso");
+    EXPECT_EQ(s.cell(11, 2), "100,00");
+    // (203,70 - 100,00) x 1,10 = 114,07; x 1,05 = 119,7735 stored as 119,77; x 1,02 = 122,1654
+    EXPECT_EQ(amounts(s, 5), (std::vector<std::string>{"203,70", "114,07", "119,77", "122,17"}));
+    EXPECT_EQ(s.cell(8, 3), "");
+    EXPECT_EQ(s.cell(11, 3), "0");
+
+    c.model.finalizeToBytes();
+    EXPECT_EQ(s.cell(11, 2), "-100,00");
+    EXPECT_EQ(s.cell(11, 3), "0");
+    EXPECT_EQ(s.cell(11, 1), "");
+}
+
+TEST(Sheet, CurrencyDivisorAndIndexOverride) {
+    Calculator c;
+    auto index = verao();
+    index[2].divisor = "1000";  // 02/1989
+    index[2].currency = "Cr$";
+    onePlan(c, index, "03/1989");
+    c.indexTable.grid.setRowCount(3);
+    c.indexTable.grid.setRow(1, {"03/1989", "50", "Sim"});
+    c.indexTable.grid.setRow(2, {"03/1989", "70", "Não"});
+    c.goTo(5);
+    const StringGrid& s = c.sheet();
+    // 203,70 x 1,10 / 1000 = 0,22407
+    EXPECT_EQ(s.cell(5, 2), "0,22");
+    EXPECT_EQ(s.cell(0, 2), "Cr$");
+    EXPECT_EQ(s.cell(3, 1), "Cr$");
+    // 0,22 x 1,50 = 0,33
+    EXPECT_EQ(s.cell(2, 3), "50");
+    EXPECT_EQ(s.cell(5, 3), "0,33");
+}
+
+TEST(Sheet, EmptyYieldOfTheFirstPlanStopsWithTheConversionError) {
+    Calculator c;
+    auto index = verao();
+    index[3].rate = "";
+    onePlan(c, index, "03/1989");
+    c.goTo(4);
+    EXPECT_THROW(c.model.next(), ConversionError);
+    EXPECT_EQ(c.sheet().cell(5, 2), "224,07");
+}
+
+TEST(CourtInterest, PeriodsProRataAndTotal) {
+    Calculator c;
+    EXPECT_EQ(c.model.juros("1", "15/01/2000", "20/03/2000"), "2,0000");
+    c.model.cprorata = true;
+    EXPECT_EQ(c.model.juros("1", "15/01/2000", "20/03/2000"), "2,1667");
+    EXPECT_EQ(c.model.juros("1", "15/01/2000", "15/01/2000"), "0,0000");
+    c.model.cprorata = false;
+
+    StringGrid& j = c.model.STJuros;
+    j.setRowCount(5);
+    j.setRow(1, {"01/01/2000", "01/01/2001", "1"});
+    j.setRow(2, {"", "", ""});
+    j.setRow(3, {"01/01/2000", "01/07/2000", "1,0833"});
+    j.setRow(4, {"01/01/2000", "", "1"});  // no end date: no result, kept
+    c.model.computeCourtInterest();
+    ASSERT_EQ(j.rowCount(), 5);
+    EXPECT_EQ(j.cell(3, 1), "12,0000");
+    EXPECT_EQ(j.cell(3, 2), "6,4998");
+    EXPECT_EQ(j.cell(3, 3), "");
+    EXPECT_EQ(j.row(4), (std::vector<std::string>{"", "", "Total", "18,50"}));
+    // Reaching the page again rebuilds the total instead of adding a second one.
+    j.setCell(2, 2, "1,0834");
+    c.model.computeCourtInterest();
+    ASSERT_EQ(j.rowCount(), 5);
+    EXPECT_EQ(j.cell(3, 4), "18,50");
+}
+
+TEST(MonthlyInterest, QuarterlyCreditsEveryThirdMonthAndRestartsEachBuild) {
+    Calculator c;
+    c.model.Jmes.setRow(1, {"01/02/1989", "31/12/1989", "1", "Sim"});
+    std::vector<Number> got;
+    for (const char* d : {"01/02/1989", "01/03/1989", "01/04/1989", "01/05/1989", "01/06/1989", "01/07/1989"})
+        got.push_back(c.model.devolvejuro(d));
+    EXPECT_EQ(got, (std::vector<Number>{0, 0, 3, 0, 0, 3}));
+
+    // A plain row; a later overlapping row decides the month.
+    c.model.Jmes.setRow(1, {"01/02/1989", "31/12/1989", "0,5", "Não"});
+    c.model.Jmes.setRow(2, {"01/06/1989", "30/06/1989", "2", "Não"});
+    EXPECT_EQ(c.model.devolvejuro("01/05/1989"), 0.5L);
+    EXPECT_EQ(c.model.devolvejuro("01/06/1989"), 2.0L);
+    c.model.Jmes.setRow(2, {"", "", "", "Não"});
+
+    // In the sheet: every row but the first asks for its month, in order.
+    auto index = Calculator::months("12/1988", 12, "0");
+    c.writeIndex(index);
+    c.setPlans({{"Verão", "01/1989", "20,37", "", "NCz$"}});
+    c.check(0);
+    c.model.SPlanos.setCell(1, 2, "08/1989");
+    c.model.setMonthlyInterest(true);
+    c.model.Jmes.setRow(1, {"01/02/1989", "31/12/1989", "1", "Sim"});
+    c.goTo(1);
+    c.balance(1, "1", "1.000,00");
+    c.goTo(5);
+    const std::vector<std::string> expected{"", "0,00", "0,00", "3,00", "0,00", "0,00", "3,00", ""};
+    EXPECT_EQ(amounts(c.sheet(), 6), expected);
+    // 203,70 + 3 % = 209,81 in the credit month 05/1989 (row 4), carried on.
+    EXPECT_EQ(c.sheet().cell(7, 4), "209,81");
+    EXPECT_EQ(c.sheet().cell(5, 5), "209,81");
+    // Walking back and forth rebuilds the same figures.
+    c.model.previous();
+    c.model.next();
+    EXPECT_EQ(amounts(c.sheet(), 6), expected);
+}
+
+}  // namespace savings_test
