@@ -6,6 +6,7 @@
 #include "gui/shell/modules.h"
 
 #include <QDir>
+#include <QScreen>
 
 using namespace ruvivavu;
 
@@ -26,6 +27,8 @@ int main(int argc, char** argv) {
     gui::tools::install(mainWindow);
     gui::fgts::install(mainWindow);
 
+    // Filling the screen first keeps the window full-size where no window manager maximises it.
+    if (const QScreen* screen = mainWindow.screen()) mainWindow.setGeometry(screen->availableGeometry());
     mainWindow.showMaximized();
     return app.exec();
 }

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs what building and testing the program needs on Debian 12 (only the packages missing).
+# Runs apt-get as root, or through sudo for another user.
+set -euo pipefail
+
+PACKAGES=(
+    cmake g++ make pkg-config
+    qt6-base-dev libgl-dev
+    libgtest-dev libbenchmark-dev
+    python3
+    xvfb xauth poppler-utils
+    fonts-dejavu-core fonts-liberation
+)
+
+missing=()
+for package in "${PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]} > 0)); then
+    echo "Instalando / installing: ${missing[*]}"
+    if [[ $(id -u) -eq 0 ]]; then
+        as_root=()
+    elif command -v sudo >/dev/null; then
+        as_root=(sudo)
+    else
+        echo "Faltam pacotes e não há sudo: rode este comando como root. / Missing packages and no sudo: run as root." >&2
+        exit 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    "${as_root[@]}" apt-get update -q
+    "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
