@@ -155,9 +155,10 @@ atualização das tabelas". A tabela do Espírito Santo (round3/cgjes_fatores_ju
 - fgts.tab 03/1989: o JAM trimestral publicado (0,879083, crédito de 01/03/1989) não é usado numa
   tabela mensal; os meses até 05/1990 usam a correção da poupança como substituto. Os cálculos de
   expurgo partem de 03/1989 e 05/1990, de modo que só os meses posteriores à data-base contam.
-- planos.ini Plano Collor II: usa o BTN 20,21 % fixado pelo STJ em 2014; a tese de 2010 usava o
-  IPC 21,87 %. mes2.tab mantém 21,87 % no expurgo de março/91, como o aviso do cálculo configurado
-  anuncia (22,4793 %).
+- planos.ini Plano Collor II: usa o IPC de fev/91, 21,87 %, contra a TRD creditada de 7,00 % (tese
+  do STJ de 2010, a mesma do aviso do cálculo configurado, 22,4793 %). Em 2014 o STJ passou a usar o
+  BTN de jan/91 (20,21 %), mas o índice creditado naquele período não foi encontrado; quem seguir
+  a decisão de 2014 deve editar a linha do plano.
 """.split("\n")
 
 

@@ -41,9 +41,9 @@ def savings_rate_with_interest(index_pct):
 
 def purge_difference(required_pct, official_pct):
     """Share of the previous balance a plan took, in percent: the yield due minus the yield
-    credited = (required - official) x 1,005 (the 0,5 % interest cancels), rounded to 4 decimals,
-    ties to even."""
-    return round_half_even((required_pct - official_pct) * SAVINGS_INTEREST, 4)
+    credited = (required - official) x 1,005 (the 0,5 % interest cancels), exact (at most 7
+    decimals for indexes of 4), so that no rounding enters the claim here."""
+    return ((required_pct - official_pct) * SAVINGS_INTEREST).normalize()
 
 
 def monthly_interest_factor(annual_pct):

@@ -32,9 +32,11 @@ PLANS = [
      "IPC abr/90 44,80 % (STJ, savings/plans.csv)"),
     ("Plano Collor I - Maio/90", "1990-05", "BTNF", "5.38", "IPC", "7.87",
      "BTNF mai/90 5,38 % (Folha, tabela do BCB 5,9069 %); IPC mai/90 7,87 % (STJ REsp 811.992/CE)"),
-    ("Plano Collor II", "1991-02", "TRD", "7.00", "BTN", "20.21",
-     "TRD fev/91 7,00 % (STJ Súmula 252, fgts/fgts_plan_reference_values.csv); BTN 20,21 % "
-     "(STJ EDcl no REsp 1.147.595/RS, 2014, que substituiu o IPC 21,87 % da tese de 2010)"),
+    ("Plano Collor II", "1991-02", "TRD", "7.00", "IPC", "21.87",
+     "TRD fev/91 7,00 % (STJ Súmula 252, fgts/fgts_plan_reference_values.csv; tabela do BCB 7,5349 %); "
+     "IPC fev/91 21,87 % (STJ REsp 1.107.201/DF e 1.147.595/RS, 2010). Em 2014 (EDcl no REsp "
+     "1.147.595/RS) o STJ passou a usar o BTN de jan/91, 20,21 %, mas o índice creditado nesse "
+     "período não foi encontrado (savings/plans.csv)"),
 ]
 
 PLAN_HEADINGS = ["Expurgo", "Data", "Diferença sobre o saldo anterior em %", "Mudança de Moeda",
@@ -59,14 +61,22 @@ def build_planos(src):
     return Table("planos.ini", rows, 10, None, prov, [])
 
 
+# Months whose yield a claim may ask to replace by the index the courts grant: the plan months,
+# and March 1990, whose IPC of 84,32 % the savings table does not show (it shows the BTNF of the
+# blocked balances).
+INDEX_APPLICATION = [(name, month, req, note) for name, month, _, _, _, req, note in PLANS] + [
+    ("IPC mar/90", "1990-03", "84.32",
+     "IPC mar/90 84,32 % (savings/plans.csv; court/derived_tjsp_implied_monthly_change.csv)")]
+
+
 def build_indice_ini(src):
-    """The index-application table: for each plan month the yield the courts grant, offered to
-    the user switched off ("Não")."""
+    """The index-application table: for each month the yield the courts grant, offered to the
+    user switched off ("Não")."""
     rows = [["Data", "Expurgo", "Aplicar ao índice"]]
     prov = []
-    for name, month, _, _, _, req, note in PLANS:
+    for name, month, req, note in sorted(INDEX_APPLICATION, key=lambda x: x[1]):
         rate = rules.savings_rate_with_interest(dec(req)) * 100
-        rows.append([mm_yyyy(month), br(rate, 4), "Não"])
+        rows.append([mm_yyyy(month), br(rate.normalize()), "Não"])  # exact, not rounded
         prov.append((name, month, DERIVED, "índice requerido x 1,005 + 0,5 %; " + note))
     return Table("indice.ini", rows, 3, None, prov, [])
 
@@ -78,12 +88,12 @@ def build_exp_ini(src):
             ["06/1987", "LBC 18,02% (creditado 18,6106%)", "IPC 26,06% (26,6903% com juros)"],
             ["01/1989", "LFT 22,3589% (creditado 22,9708%)", "IPC 42,72% (43,4336% com juros)"],
             ["03/1990", "IPC 84,32% (BTNF 41,28% nos saldos bloqueados)", "IPC 84,32% (sem diferença)"],
-            ["04/1990", "BTNF 0,00% (creditado 0,5000%)", "IPC 44,80% (45,5240% com juros)"],
-            ["05/1990", "BTNF 5,38% (creditado 5,9069%)", "IPC 7,87% (8,4094% com juros)"],
-            ["02/1991", "TRD 7,00% (creditado 7,5349%)", "BTN 20,21% (20,8110% com juros; STJ 2014, antes IPC 21,87%)"]]
-    for index, shown in [("26.06", "26.6903"), ("42.72", "43.4336"), ("44.80", "45.5240"),
-                         ("7.87", "8.4094"), ("20.21", "20.8110")]:
-        got = br(rules.savings_rate_with_interest(dec(index)) * 100, 4)
+            ["04/1990", "BTNF 0,00% (creditado 0,5000%)", "IPC 44,80% (45,524% com juros)"],
+            ["05/1990", "BTNF 5,38% (creditado 5,9069%)", "IPC 7,87% (8,40935% com juros)"],
+            ["02/1991", "TRD 7,00% (creditado 7,5349%)", "IPC 21,87% (22,47935% com juros; em 2014 o STJ adotou o BTN de jan/91, 20,21%)"]]
+    for index, shown in [("26.06", "26.6903"), ("42.72", "43.4336"), ("44.80", "45.524"),
+                         ("7.87", "8.40935"), ("21.87", "22.47935")]:
+        got = br((rules.savings_rate_with_interest(dec(index)) * 100).normalize())
         if got != shown.replace(".", ","):
             raise BuildError("exp.ini: %s com juros dá %s, não %s" % (index, got, shown))
     prov = [("comparação", "1987-06", PUBLISHED, "savings/plans.csv; round3/poupanca_creditos_pontuais_1987_1990.csv")]

@@ -71,7 +71,14 @@ class SavingsRules(unittest.TestCase):
 
     def test_purge_difference(self):
         self.assertEqual(rules.purge_difference(Decimal("26.06"), Decimal("18.02")), Decimal("8.0802"))
-        self.assertEqual(rules.purge_difference(Decimal("7.87"), Decimal("5.38")), Decimal("2.5024"))
+        self.assertEqual(rules.purge_difference(Decimal("7.87"), Decimal("5.38")), Decimal("2.50245"))
+        # The published "difference with interest" of savings/plans.csv is this rule.
+        from common import read_csv
+        for row in read_csv(SOURCES, "savings/plans.csv"):
+            if row["diff_with_interest_pp"] and row["official_pct"]:
+                with self.subTest(plan=row["plan"], month=row["index_month"]):
+                    got = rules.purge_difference(dec(row["required_pct"]), dec(row["official_pct"]))
+                    self.assertEqual(got, dec(row["diff_with_interest_pp"]))
 
 
 class FgtsRules(unittest.TestCase):
