@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <string>
 #include <thread>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace ruvivavu;
@@ -22,7 +21,8 @@ class TempFolder {
 public:
     TempFolder() {
         static int counter = 0;
-        path_ = (fs::temp_directory_path() / ("ruvivavu-install-" + std::to_string(::getpid()) + "-" +
+        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+        path_ = (fs::temp_directory_path() / ("ruvivavu-install-" + std::to_string(stamp) + "-" +
                                               std::to_string(counter++))).string();
         fs::remove_all(path_);
         fs::create_directories(path_);
