@@ -78,7 +78,15 @@ QString MaskDelegate::headingOf(const QModelIndex& index) const {
     return index.model()->headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString();
 }
 
+void MaskDelegate::setMaskProvider(std::function<QString(const QModelIndex&)> provider) {
+    provider_ = std::move(provider);
+}
+
 QString MaskDelegate::editMask(const QModelIndex& index) const {
+    if (provider_) {
+        const QString mask = provider_(index);
+        if (!mask.isEmpty()) return mask;
+    }
     if (auto it = columnMasks_.find(index.column()); it != columnMasks_.end()) return *it;
     return headingMasks_.value(headingOf(index));
 }

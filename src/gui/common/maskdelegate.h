@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStyledItemDelegate>
 
+#include <functional>
+
 namespace ruvivavu::gui {
 
 // Turns a program edit mask ("!99/99/0000;1", "!00;1", fields: picture; keep literals; blank
@@ -33,6 +35,9 @@ public:
     void setHeadingMask(const QString& heading, const QString& editMask);
     void setColumnFilter(int column, Filter filter);
     void setHeadingFilter(const QString& heading, Filter filter);
+    // Asks a function for the mask of a cell before the column and heading tables (an empty
+    // answer falls through to them).
+    void setMaskProvider(std::function<QString(const QModelIndex&)> provider);
 
     // The program edit mask for a cell (empty when none).
     QString editMask(const QModelIndex& index) const;
@@ -45,6 +50,7 @@ public:
 private:
     QString headingOf(const QModelIndex& index) const;
 
+    std::function<QString(const QModelIndex&)> provider_;
     QHash<int, QString> columnMasks_;
     QHash<QString, QString> headingMasks_;
     QHash<int, Filter> columnFilters_;
