@@ -110,4 +110,41 @@ struct Calculator {
     const StringGrid& sheet() const { return model.planilha; }
 };
 
+// A small two-plan case: plan A 01/1989 (day 1), plan B 03/1989 (day 15) joining it, end month
+// 06/1989; a currency change (divisor 10) in the period 04/1989; an amount paid back in 03/1989;
+// quarterly monthly interest from 03/1989; court interest of 12,0000 % and 6,4998 %.
+// Leaves the wizard on page 0 with every input typed.
+inline void typeTwoPlanCase(Calculator& c) {
+    std::vector<IndexRow> index = {{"12/1988", ""}, {"01/1989", ""}, {"02/1989", ""}, {"03/1989", ""},
+                                   {"04/1989", "", "Cr$", "10"}, {"05/1989", "", "Cr$"}, {"06/1989", "", "Cr$"}};
+    // Day 1 and day 15 earn different yields.
+    const char* day1[] = {"1", "2", "10", "5", "4", "3", "2,5"};
+    const char* day15[] = {"1", "2,2", "11", "6", "4,4", "3,3", "2,75"};
+    c.writeIndex(index, [&](int row, int day) { return std::string(day == 15 ? day15[row - 1] : day1[row - 1]); });
+    c.setPlans({{"Plano A", "01/1989", "20,37", "", "NCz$", "LFT", "22,35", "IPC", "42,72", ""},
+                {"Plano B", "03/1989", "10", "10", "NCz$", "BTN", "10", "IPC", "20", "Cr$"},
+                {"Plano C", "05/1990", "7,87", "", "Cr$", "BTN", "", "IPC", "", ""}});
+    c.shell.fontName = "Arial";
+    c.shell.fontSize = "9";
+    c.model.memo1 = {"Autor: José da Silva", "Processo nº 123/1990"};
+    c.model.memo2 = {"São Paulo, 1º de março de 1990."};
+    c.check(0);
+    c.check(1);
+    c.model.SPlanos.setCell(1, 3, "06/1989");
+    c.model.next();
+    c.balance(1, "01", "1.000,00");
+    c.balance(2, "15", "2000");
+    c.model.leaveSSaldo();
+    c.model.next();
+    c.model.STJuros.setRow(1, {"01/01/2000", "01/01/2001", "1"});
+    c.model.STJuros.setRow(2, {"01/01/2001", "01/07/2001", "1,0833"});
+    c.model.setMonthlyInterest(true);
+    c.model.Jmes.setRow(1, {"01/03/1989", "31/12/1989", "1", "Sim"});
+    c.model.next();
+    c.model.next();
+    c.model.amortizacao.setCell(1, 2, "Pagamento parcial");
+    c.model.amortizacao.setCell(2, 2, "50,00");
+    while (c.model.page > 0) c.model.previous();
+}
+
 }  // namespace savings_test
