@@ -1,0 +1,104 @@
+// Calculation files: the backup, "Salvar", "Abrir" and "Abrir Backup".
+#include "core/common/encoding.h"
+#include "core/common/errors.h"
+#include "savings_fixture.h"
+
+namespace savings_test {
+
+namespace {
+
+std::string message(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const UserMessage& e) {
+        return e.what();
+    }
+    return "";
+}
+
+}  // namespace
+
+TEST(CalculationFile, FinaliseSaveNovoOpenRebuildsTheSameSheetAndStatement) {
+    Calculator c;
+    typeTwoPlanCase(c);
+    writeTextLines(c.file("cabecalho.dat"), {"Autor: José da Silva", "Processo nº 123/1990"});
+    writeTextLines(c.file("rodape.dat"), {"São Paulo, 1º de março de 1990."});
+    c.goTo(6);
+    c.model.finalize();
+    const StringGrid sheet = c.model.planilha;
+    const std::string statement = readFileBytes(c.file("teste.html"));
+
+    const std::string saved = c.folder.path + "/calculo.e12";
+    c.model.saveCopy(saved);
+    const std::string bytes = readFileBytes(saved);
+    EXPECT_EQ(bytes.substr(0, 22), "Vers 1.2\r\n3\r\ntrue\r\ntru");
+
+    c.model.reset();
+    EXPECT_FALSE(c.model.backupExists());
+    EXPECT_EQ(c.model.SSaldo.cell(4, 1), "");
+    c.model.open(saved);
+    EXPECT_EQ(c.model.page, 0);
+    EXPECT_TRUE(c.model.plans[1].checked);
+    EXPECT_FALSE(c.model.plans[2].checked);
+    EXPECT_TRUE(c.model.rcomjuros);
+    c.goTo(5);
+    ASSERT_EQ(c.model.planilha.rowCount(), sheet.rowCount());
+    for (int r = 1; r < sheet.rowCount(); ++r)
+        for (int col = 0; col < 16; ++col)
+            if (col != 11) EXPECT_EQ(c.model.planilha.cell(col, r), sheet.cell(col, r)) << r << "," << col;
+    c.goTo(6);
+    EXPECT_EQ(c.model.finalizeToBytes(), statement);
+}
+
+TEST(CalculationFile, MorePlansThanTheListIsRefusedAndTheBackupKept) {
+    Calculator c;
+    typeTwoPlanCase(c);
+    c.goTo(6);
+    c.model.finalize();
+    // The plan table loses two rows.
+    c.planTable.grid.setRowCount(2);
+    c.model.rebuildPlanList();
+    const std::string expected = "O arquivo possui 2 Plano(s) adicionai(s), impossível abrir";
+    EXPECT_EQ(message([&] { c.model.openBackup(); }), expected);
+    EXPECT_TRUE(c.model.backupExists());
+    const std::string saved = c.folder.path + "/calculo.e12";
+    c.model.saveCopy(saved);
+    c.model.memo1.clear();
+    EXPECT_EQ(message([&] { c.model.open(saved); }), expected);
+    EXPECT_TRUE(c.model.memo1.empty());  // header and footer are not reloaded
+}
+
+TEST(CalculationFile, OtherVersionsAndBrokenFiles) {
+    Calculator c;
+    typeTwoPlanCase(c);
+    writeTextLines(c.file("cabecalho.dat"), {"cabeçalho"});
+    const std::string old = c.folder.path + "/antigo.e12";
+    writeTextLines(old, {"estados", "1", "true"});
+    EXPECT_EQ(message([&] { c.model.open(old); }),
+              "Este programa não abre o arquivo da versão anterior, use a versão 1.0");
+    EXPECT_EQ(c.model.memo1, std::vector<std::string>{"cabeçalho"});
+
+    // A backup of another layout is ignored.
+    writeTextLines(c.file("temp2.back"), {"estados", "1"});
+    EXPECT_NO_THROW(c.model.openBackup());
+
+    // A truncated file stops with a conversion error, never a crash.
+    const std::string cut = c.folder.path + "/cortado.e12";
+    writeTextLines(cut, {"Vers 1.2", "3", "true", "false", "false", "4", "a,b"});
+    EXPECT_THROW(c.model.open(cut), ConversionError);
+    // A row count far beyond the file's end gives the rows present.
+    writeTextLines(cut, {"Vers 1.2", "3", "true", "false", "false", "99999999", "a,b"});
+    EXPECT_THROW(c.model.open(cut), ConversionError);
+    EXPECT_EQ(c.model.SPlanos.rowCount(), 2);
+
+    // "Salvar" without a backup does nothing; a failing copy gives the program's message.
+    deleteFile(c.file("temp2.back"));
+    EXPECT_NO_THROW(c.model.saveCopy(c.folder.path + "/x.e12"));
+    EXPECT_FALSE(fileExists(c.folder.path + "/x.e12"));
+    c.model.writeBackup();
+    const std::string target = c.folder.path + "/nao/existe.e12";
+    EXPECT_EQ(message([&] { c.model.saveCopy(target); }),
+              "Erro ao copiar " + c.file("temp2.back") + " para " + target);
+}
+
+}  // namespace savings_test
