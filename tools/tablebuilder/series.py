@@ -5,12 +5,11 @@ rule of rules.py from published values) or "substituto" (a stand-in listed in st
 """
 
 import json
-import os
 from collections import namedtuple
 from decimal import Decimal
 
 import rules
-from common import BuildError, dec, month_add, month_range, read_csv
+from common import BuildError, dec, month_add, read_csv
 
 Value = namedtuple("Value", "number text nature source")
 

@@ -10,7 +10,7 @@ from decimal import Decimal
 import rules
 from common import (BuildError, br, br_significant, dec, label_lower, label_upper, mm_yyyy,
                     month_add, month_range)
-from series import DERIVED, PUBLISHED, STANDIN
+from series import DERIVED, PUBLISHED
 
 Table = namedtuple("Table", "name rows col_count last_month provenance notes")
 
