@@ -54,6 +54,7 @@ void readCalcLines(const std::vector<std::string>& lines, Fields& f) {
     f.jcollor = money(readLine());
     f.jr3 = readLine() == "true";
     f.jr6 = readLine() == "true";
+    if (f.jr6) f.jr3 = false;  // selecting "6%" clears "3%"; clearing it leaves "3%" alone
 }
 
 void writeCalcFile(const std::string& path, const Fields& fields) {

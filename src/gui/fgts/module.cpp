@@ -1,8 +1,16 @@
-// Plugs the fgts windows into the main window.
+// Plugs the FGTS purge window into the main window.
 #include "gui/shell/modules.h"
+
+#include "gui/fgts/fgtswindow.h"
+#include "gui/shell/mainwindow.h"
 
 namespace ruvivavu::gui::fgts {
 
-void install(MainWindow&) {}
+void install(MainWindow& mainWindow) {
+    // A window of its own (not kept above the main window), living as long as the main window.
+    auto* window = new FgtsWindow(mainWindow.shell());
+    QObject::connect(&mainWindow, &QObject::destroyed, window, [window] { delete window; });
+    mainWindow.setCommandHandler(QStringLiteral("ExpurgosdoFGTS1"), [window] { window->launch(); });
+}
 
 }  // namespace ruvivavu::gui::fgts

@@ -110,6 +110,10 @@ TEST(FgtsFile, ReadingRules) {
     EXPECT_TRUE(f.header.empty());
     EXPECT_EQ(f.dataini, "01/06/2005");
 
+    // Two selected rates: the later one wins, as selecting a radio button clears the other.
+    readCalcLines({"0", "", "", "", "", "", "", "", "", "", "", "", "", "true", "true"}, f);
+    EXPECT_TRUE(f.jr6 && !f.jr3);
+
     // A damaged count larger than the file reads the rest as empty lines.
     readCalcLines({"3", "a"}, f);
     EXPECT_EQ(f.header, (std::vector<std::string>{"a", "", ""}));

@@ -1,0 +1,49 @@
+// The masked date field.
+#include "gui/common/dateedit.h"
+
+#include "core/common/text.h"
+#include "gui/common/guard.h"
+
+#include <QFocusEvent>
+
+namespace ruvivavu::gui {
+
+DateEdit::DateEdit(QWidget* parent) : QLineEdit(parent) {
+    setInputMask(QStringLiteral("00/00/0000;_"));
+}
+
+QString DateEdit::maskText() const {
+    QString text = displayText();
+    text.replace(QLatin1Char('_'), QLatin1Char(' '));
+    return text;
+}
+
+void DateEdit::setMaskText(const QString& text) {
+    if (text.trimmed().isEmpty() || text == QStringLiteral("  /  /    ")) {
+        clear();
+        return;
+    }
+    QString masked = text;
+    masked.replace(QLatin1Char(' '), QLatin1Char('_'));
+    setText(masked);
+}
+
+void DateEdit::applyExitRule() {
+    setMaskText(qs(validadata(ss(maskText()))));
+}
+
+void DateEdit::leave() {
+    applyExitRule();
+    leaving_ = true;
+    clearFocus();
+    leaving_ = false;
+}
+
+void DateEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    // Another window taking over (a message box, a menu) is not leaving the field.
+    const bool away = event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
+    if (!leaving_ && !away) guarded(this, [this] { applyExitRule(); });
+}
+
+}  // namespace ruvivavu::gui

@@ -1,0 +1,147 @@
+// The monthly yield check tool window.
+#include "gui/tools/yieldwindow.h"
+
+#include "core/tools/yieldtool.h"
+#include "gui/common/gridmodel.h"
+#include "gui/common/gridview.h"
+#include "gui/common/guard.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace ruvivavu::gui {
+
+namespace {
+template <class W>
+W* named(W* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+}  // namespace
+
+YieldWindow::YieldWindow(shell::Shell& shell, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+      shell_(shell),
+      comparison_(tools::makeComparisonGrid()) {
+    setObjectName(QStringLiteral("Form6"));
+    setWindowTitle(QStringLiteral("Rendimento no mês"));
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(6, 6, 6, 6);
+    auto* tabs = named(new QTabWidget(this), "PageControl1");
+    outer->addWidget(tabs);
+
+    // "Cálculo".
+    auto* calc = named(new QWidget(tabs), "TabSheet1");
+    auto* cl = new QVBoxLayout(calc);
+    cl->setContentsMargins(10, 8, 10, 8);
+    cl->setSpacing(6);
+    auto* title = new QLabel(QStringLiteral("Calcule o valor do índice usado no mês do expurgo"), calc);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    cl->addWidget(title);
+    cl->addWidget(new QLabel(QStringLiteral("Saiba se foi usado o índice correto ou não"), calc));
+
+    auto* valores = new QGroupBox(QStringLiteral("Valor em conta "), calc);
+    auto* vl = new QGridLayout(valores);
+    vl->addWidget(new QLabel(QStringLiteral("No mês do expurgo: "), valores), 0, 0);
+    vl->addWidget(new QLabel(QStringLiteral("No mês seguinte: "), valores), 0, 1);
+    edit1_ = named(new QLineEdit(valores), "Edit1");
+    edit2_ = named(new QLineEdit(valores), "Edit2");
+    vl->addWidget(edit1_, 1, 0);
+    vl->addWidget(edit2_, 1, 1);
+    cl->addWidget(valores);
+
+    auto* opcoes = new QGroupBox(QStringLiteral("Opções para cálculo "), calc);
+    auto* ol = new QVBoxLayout(opcoes);
+    ol->setSpacing(4);
+    checkBox1_ = named(new QCheckBox(QStringLiteral("Excluir 0,5% - somente no caso de uso do índice da poupança"),
+                                     opcoes),
+                       "CheckBox1");
+    ol->addWidget(checkBox1_);
+    auto* bevel = new QFrame(opcoes);
+    bevel->setFrameShape(QFrame::HLine);
+    bevel->setFrameShadow(QFrame::Sunken);
+    ol->addWidget(bevel);
+    ol->addWidget(new QLabel(QStringLiteral("Mudança de moeda - use esta opção se os valores estiverem\n"
+                                            "espressos em moedas diferentes"),
+                             opcoes));
+    checkBox2_ = named(new QCheckBox(QStringLiteral("Mudança de moeda "), opcoes), "CheckBox2");
+    ol->addWidget(checkBox2_);
+    auto* dl = new QHBoxLayout;
+    dl->addWidget(new QLabel(QStringLiteral("Mudança de moeda - divisão por: "), opcoes));
+    edit4_ = named(new QLineEdit(QStringLiteral("1.000"), opcoes), "Edit4");
+    edit4_->setFixedWidth(80);
+    dl->addWidget(edit4_);
+    dl->addStretch();
+    ol->addLayout(dl);
+    cl->addWidget(opcoes);
+
+    auto* bottom = new QGridLayout;
+    bottom->addWidget(new QLabel(QStringLiteral("Rendimento (índice usado): "), calc), 0, 0);
+    edit3_ = named(new QLineEdit(calc), "Edit3");
+    edit3_->setFocusPolicy(Qt::ClickFocus);  // not a Tab stop
+    bottom->addWidget(edit3_, 1, 0);
+    auto* calcular = named(new QPushButton(QStringLiteral("Calcular"), calc), "Button1");
+    auto* sair = named(new QPushButton(QStringLiteral("Sair"), calc), "Button2");
+    bottom->addWidget(calcular, 1, 1);
+    bottom->addWidget(sair, 1, 2);
+    bottom->setColumnStretch(0, 1);
+    cl->addLayout(bottom);
+    cl->addStretch();
+    connect(calcular, &QPushButton::clicked, this, &YieldWindow::calcular);
+    connect(sair, &QPushButton::clicked, this, &QWidget::hide);
+    tabs->addTab(calc, QStringLiteral("Cálculo"));
+
+    // "Quadro comparativo dos indexadores oficiais": editable, never saved.
+    auto* table = named(new QWidget(tabs), "TabSheet2");
+    auto* tl = new QVBoxLayout(table);
+    tl->setContentsMargins(0, 0, 0, 0);
+    gridView_ = named(new GridView(table), "StringAlignGrid1");
+    gridModel_ = new GridModel(comparison_, GridModel::FixedRows::AsHeadings, this);
+    gridModel_->setEditable([](int, int) { return true; });
+    gridView_->setModel(gridModel_);
+    gridView_->setColumnWidths({119, 129, 121});
+    tl->addWidget(gridView_);
+    tabs->addTab(table, QStringLiteral("Quadro comparativo dos indexadores oficiais"));
+
+    setTabOrder(edit1_, edit2_);
+    setTabOrder(edit2_, checkBox1_);
+    setTabOrder(checkBox1_, checkBox2_);
+    setTabOrder(checkBox2_, edit4_);
+    setTabOrder(edit4_, calcular);
+    setTabOrder(calcular, sair);
+    setFixedSize(391, 395);
+}
+
+void YieldWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    guarded(this, [this] { tools::loadComparison(shell_, comparison_); });
+    gridModel_->refresh();
+    if (!centred_) {
+        centred_ = true;
+        if (QWidget* owner = parentWidget()) move(owner->geometry().center() - rect().center());
+    }
+}
+
+void YieldWindow::calcular() {
+    tools::Rendimento r;
+    r.edit1 = ss(edit1_->text());
+    r.edit2 = ss(edit2_->text());
+    r.edit3 = ss(edit3_->text());
+    r.edit4 = ss(edit4_->text());
+    r.excluirMeioPorCento = checkBox1_->isChecked();
+    r.mudancaDeMoeda = checkBox2_->isChecked();
+    guarded(this, [&r] { r.calcular(); });
+    edit3_->setText(qs(r.edit3));
+}
+
+}  // namespace ruvivavu::gui
