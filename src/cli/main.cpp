@@ -2,6 +2,7 @@
 // HTML (the bytes the program would write) or as PDF, without any window or display.
 #include "cli/runners.h"
 #include "core/common/errors.h"
+#include "core/common/fileio.h"
 #include "core/shell/shell.h"
 #include "gui/shell/printing.h"
 
@@ -33,7 +34,8 @@ const char* kUsage =
     "                  [--saida ARQUIVO] [--pdf ARQUIVO.pdf] CALCULO\n"
     "\n"
     "Abre o arquivo de cálculo CALCULO (.e12: poupança e débitos judiciais; .fg: expurgos do FGTS),\n"
-    "refaz o cálculo com as tabelas da pasta de dados e escreve o demonstrativo.\n"
+    "refaz o cálculo com as tabelas da pasta de dados e escreve o demonstrativo. Um demonstrativo\n"
+    "já gravado (.html, como teste.html) pode ser dado no lugar do cálculo, para gerar o seu PDF.\n"
     "\n"
     "  --dados PASTA        pasta de dados com as tabelas (padrão: a pasta de dados do programa)\n"
     "  --calculadora NOME   para arquivos .e12: poupanca (padrão), sp-mes ou mg-mes\n"
@@ -110,10 +112,10 @@ Arguments parse(int argc, char** argv) {
     if (positional.size() > 1) throw UsageError{"apenas um arquivo de cálculo por vez"};
     args.options.input = positional.front();
     const std::string ext = lowerExtension(args.options.input);
-    if (ext != ".e12" && ext != ".fg")
+    if (ext != ".e12" && ext != ".fg" && ext != ".html" && ext != ".htm")
         throw UsageError{"tipo de arquivo de cálculo não reconhecido: \"" + args.options.input +
-                         "\" (use um arquivo .e12 ou .fg)"};
-    if (ext == ".fg" && !args.options.calculator.empty())
+                         "\" (use um arquivo .e12 ou .fg, ou um demonstrativo .html)"};
+    if (ext != ".e12" && !args.options.calculator.empty())
         throw UsageError{"--calculadora vale apenas para arquivos .e12"};
     return args;
 }
@@ -147,9 +149,14 @@ int main(int argc, char** argv) {
             args.options.dataFolder = ruvivavu::shell::resolveDataFolder(
                 programFolder(argv[0]), std::filesystem::current_path().string());
         }
-        const bool fgts = lowerExtension(args.options.input) == ".fg";
-        const std::string statement =
-            fgts ? ruvivavu::cli::runFgts(args.options) : ruvivavu::cli::runSavings(args.options);
+        const std::string ext = lowerExtension(args.options.input);
+        std::string statement;
+        if (ext == ".fg")
+            statement = ruvivavu::cli::runFgts(args.options);
+        else if (ext == ".e12")
+            statement = ruvivavu::cli::runSavings(args.options);
+        else
+            statement = ruvivavu::readFileBytes(args.options.input);  // a statement written before
 
         if (!args.output.empty()) {
             std::ofstream out(args.output, std::ios::binary | std::ios::trunc);
