@@ -3,6 +3,7 @@
 
 #include "core/common/dates.h"
 #include "core/common/text.h"
+#include "core/savings/monthlyinterest.h"
 
 namespace ruvivavu::savings {
 
@@ -46,15 +47,23 @@ void DailySavings::computeCourtInterest() {
     STJuros.setCell(3, total, FormatFloat(kMoney, sum));
 }
 
-Number DailySavings::devolvejuro(const std::string& date) {
-    Number result = 0;
-    const Date day = StrToDate(date);
-    for (int row = 1; row < Jmes.rowCount(); ++row) {
-        if (!checkinteiro(Jmes.cell(0, row)) || !checkinteiro(Jmes.cell(1, row)) || !checkinteiro(Jmes.cell(2, row)))
+std::vector<MonthlyPeriod> monthlyPeriods(const StringGrid& jmes) {
+    std::vector<MonthlyPeriod> periods;
+    for (int row = 1; row < jmes.rowCount(); ++row) {
+        if (!checkinteiro(jmes.cell(0, row)) || !checkinteiro(jmes.cell(1, row)) || !checkinteiro(jmes.cell(2, row)))
             continue;
-        if (StrToDate(Jmes.cell(0, row)) > day || day > StrToDate(Jmes.cell(1, row))) continue;
-        const Number rate = RemovePonto(Jmes.cell(2, row));
-        if (Jmes.cell(3, row) == "Não") {
+        periods.push_back({StrToDate(jmes.cell(0, row)), StrToDate(jmes.cell(1, row)), jmes.cell(2, row),
+                           jmes.cell(3, row) != "Não"});
+    }
+    return periods;
+}
+
+Number monthlyRate(const std::vector<MonthlyPeriod>& periods, const Date& day, Number& quarterSum, int& quarterCount) {
+    Number result = 0;
+    for (const MonthlyPeriod& period : periods) {
+        if (period.start > day || day > period.end) continue;
+        const Number rate = RemovePonto(period.rate);
+        if (!period.quarterly) {
             result = rate;
         } else {
             quarterSum = checked(quarterSum + rate);
@@ -69,6 +78,11 @@ Number DailySavings::devolvejuro(const std::string& date) {
         }
     }
     return result;
+}
+
+Number DailySavings::devolvejuro(const std::string& date) {
+    const Date day = StrToDate(date);
+    return monthlyRate(monthlyPeriods(Jmes), day, quarterSum, quarterCount);
 }
 
 void DailySavings::layOutAmortisation() {

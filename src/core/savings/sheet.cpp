@@ -6,10 +6,12 @@
 #include "core/common/dates.h"
 #include "core/common/text.h"
 #include "core/savings/indextable.h"
+#include "core/savings/monthlyinterest.h"
 #include "core/savings/plantables.h"
 #include "core/shell/shell.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -35,15 +37,15 @@ void DailySavings::applyYield(int r, Number divisor) {
     StringGrid& sheet = planilha;
     if (has(sheet.cell(kWithInterest, r - 1))) {
         Number amount = RemovePonto(sheet.cell(kWithInterest, r - 1)) - RemovePonto(sheet.cell(kPaid, r));
-        if (has(sheet.cell(kJoinValue, r))) amount = checked(amount + RemovePonto(sheet.cell(kJoinValue, r)));
-        Number grown = checked(RemovePonto(sheet.cell(kYield, r)) * amount);
+        if (has(sheet.cell(kJoinValue, r))) amount = amount + RemovePonto(sheet.cell(kJoinValue, r));
+        Number grown = RemovePonto(sheet.cell(kYield, r)) * amount;
         grown = divide(grown, 100);
-        grown = checked(grown + amount);
-        sheet.setCell(kAmount, r, money(divide(grown, divisor)));
+        grown = grown + amount;
+        sheet.setCell(kAmount, r, money(checked(divide(grown, divisor))));
     }
     if (has(sheet.cell(kInterest, r))) {
         const Number value = RemovePonto(sheet.cell(kAmount, r));
-        Number interest = checked(RemovePonto(sheet.cell(kInterest, r)) * value);
+        Number interest = RemovePonto(sheet.cell(kInterest, r)) * value;
         interest = divide(interest, 100);
         sheet.setCell(kWithInterest, r, money(checked(value + interest)));
     }
@@ -74,6 +76,8 @@ void DailySavings::buildSheet() {
         sheet.clearRow(sheet.rowCount() - 1);
     };
 
+    std::optional<std::vector<MonthlyPeriod>> periods;
+
     const int plansCount = SPlanos.rowCount() - 2;
     Number divisor = 1;  // the currency-change divisor left by the last walked row
     for (int p = 1; p <= plansCount; ++p) {
@@ -89,8 +93,11 @@ void DailySavings::buildSheet() {
             const int row = s + k - 1;
             if (!rcomjuros)
                 sheet.setCell(kInterest, row, "0");
-            else if (sheet.rowCount() > 2)
-                sheet.setCell(kInterest, row, money(devolvejuro(DateToStr(month))));
+            else if (sheet.rowCount() > 2) {
+                // The periods are read at the first month that asks for them.
+                if (!periods) periods = monthlyPeriods(Jmes);
+                sheet.setCell(kInterest, row, money(monthlyRate(*periods, month, quarterSum, quarterCount)));
+            }
             sheet.setCell(kCreditMonth, row, FormatDate("mm/yyyy", month));
             addRow();
             if (!(next > month)) break;

@@ -7,17 +7,42 @@
 #include "core/savings/plantables.h"
 #include "core/shell/shell.h"
 
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
 namespace ruvivavu::savings {
 
 namespace {
 
+bool isAscii(std::string_view text) {
+    size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t chunk;
+        std::memcpy(&chunk, text.data() + i, 8);
+        if (chunk & 0x8080808080808080ULL) return false;
+    }
+    for (; i < text.size(); ++i)
+        if (static_cast<unsigned char>(text[i]) >= 0x80) return false;
+    return true;
+}
+
+// The statement's lines, kept as Windows-1252 bytes: plain ASCII text (nearly all of it) is
+// appended as it is, other text goes through the encoder.
 class Lines {
 public:
-    void line(const std::string& text) {
-        out_ += text;
+    explicit Lines(size_t expected) { out_.reserve(expected); }
+    void line(std::string_view text) {
+        append(text);
         out_ += "\r\n";
     }
-    std::string bytes() const { return utf8ToCp1252(out_); }
+    void append(std::string_view text) {
+        if (isAscii(text))
+            out_ += text;
+        else
+            out_ += utf8ToCp1252(text);
+    }
+    std::string take() { return std::move(out_); }
 
 private:
     std::string out_;
@@ -33,7 +58,7 @@ std::string DailySavings::statementBytes() {
     const std::string size = shell_.fontSize;
     const std::string name = shell_.fontName;
     const std::string span = "<span style=\"font-size:" + size + ".0pt;font-family:" + name + "\">";
-    Lines out;
+    Lines out(static_cast<size_t>(planilha.rowCount()) * 400 + 16384);
 
     out.line("<html><head>\r\n<title>Atualização</title>\r\n</head>");
     out.line("<body>");
@@ -98,13 +123,13 @@ std::string DailySavings::statementBytes() {
     out.line("<body>\r\n<table border =0 span style=\"font-size:" + size + ".0pt;font-family:" + name + "\">" + "\r\n");
 
     const int lastRow = planilha.rowCount() - 1;
+    std::string row;
     for (int r = 0; r <= lastRow; ++r) {
-        std::string row = "<tr>\r\n";
+        row = "<tr>\r\n";
         for (int c = 0; c <= 7; ++c) {
-            if (r == lastRow)
-                row += "<td><div align=Right><b>" + planilha.cell(c, r) + "</b></div></td>";
-            else
-                row += "<td><div align=Right>" + planilha.cell(c, r) + "</div></td>";
+            row += r == lastRow ? "<td><div align=Right><b>" : "<td><div align=Right>";
+            row += planilha.cell(c, r);
+            row += r == lastRow ? "</b></div></td>" : "</div></td>";
         }
         if (!planilha.cell(8, r).empty()) {
             out.line("<tr>\r\n<td><td><td><td><td>" + planilha.cell(1, r) + "<td><td><div align=Left>" +
@@ -163,7 +188,7 @@ std::string DailySavings::statementBytes() {
     for (const std::string& text : memo2) out.line("<tr><td><div align=Justify>" + text + "</div></td></tr>");
     out.line("</span>");
     out.line("</body></html>");
-    return out.bytes();
+    return out.take();
 }
 
 std::string DailySavings::finalizeToBytes() {
