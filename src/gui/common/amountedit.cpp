@@ -20,7 +20,6 @@ void AmountEdit::setKind(Kind kind) {
 
 void AmountEdit::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
-        QLineEdit::keyPressEvent(event);
         end(false);
         backspace();
         return;

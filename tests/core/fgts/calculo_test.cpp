@@ -129,19 +129,22 @@ TEST(FgtsPlanilha, UpdateDateAfterTheTableGivesZeroCoefficient) {
 }
 
 TEST(FgtsPlanilha, MissingBaseMonthIsDivisionByZeroNotInfinity) {
+    // A table that ends before May 1990 has no coefficient for the Collor I base month.
     const StringGrid t = fgts_test::tableGrid(
         "M\tA\tB\tC\tD\tE\tJ3\tJ6\tMoeda\t\r\n"
-        "05/1990\tx\tx\tx\tx\tx\t0,000000\t0,000000\tCr$\t\r\n"
-        "06/2005\tx\tx\tx\tx\tx\t3,456789\t3,600000\tR$\t\r\n");
+        "03/1989\tx\tx\tx\tx\tx\t1,234567\t1,300000\tNCz$\t\r\n"
+        "04/1989\tx\tx\tx\tx\tx\t1,334567\t1,400000\tNCz$\t\r\n");
     Fields f = fgts_test::workedCase();
-    f.cverao = false;
+    f.dataini = "01/04/1989";
     try {
         compute(f, t);
         FAIL() << "no error";
     } catch (const ArithmeticError& e) {
         EXPECT_STREQ(e.what(), "Floating point division by zero");
     }
-    // Neither rate selected (a short file) also finds no coefficient.
+    f.ccollor = false;
+    EXPECT_EQ(compute(f, t).cell(3, 1), "1,081000");
+    // Neither rate selected (a short file) finds no coefficient either.
     f = fgts_test::workedCase();
     f.jr3 = false;
     EXPECT_THROW(compute(f), ArithmeticError);

@@ -1,0 +1,245 @@
+// Drives the FGTS purge window offscreen: launch, navigation with its checks and skips, the amount
+// and date fields, a finished calculation reaching the viewer, and the calculation files.
+#include "core/common/fileio.h"
+#include "core/common/errors.h"
+#include "core/shell/shell.h"
+#include "gui/common/amountedit.h"
+#include "gui/common/dateedit.h"
+#include "gui/common/guard.h"
+#include "gui/fgts/fgtswindow.h"
+
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace ruvivavu;
+using namespace ruvivavu::gui;
+
+namespace {
+
+QStringList g_messages;
+void record(QWidget*, const QString& message) { g_messages << message; }
+
+const char* const kTable =
+    "M\xEAs\tA\tB\tC\tD\tE\tJAM 3%\tJAM 6%\tMoeda\t\r\n"
+    "02/1989\tx\tx\tx\tx\tx\t1,200000\t1,300000\tNCz$\t\r\n"
+    "03/1989\tx\tx\tx\tx\tx\t1,234567\t1,300000\tNCz$\t\r\n"
+    "05/1990\tx\tx\tx\tx\tx\t2,345678\t2,500000\tCr$\t\r\n"
+    "06/2005\tx\tx\tx\tx\tx\t3,456789\t3,600000\tR$\t\r\n"
+    "07/2005\tx\tx\tx\tx\tx\t3,500000\t3,700000\tR$\t\r\n";
+
+}  // namespace
+
+class TestFgtsWindow : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    shell::Shell shell_;
+    std::unique_ptr<FgtsWindow> window_;
+    QStringList viewed_;
+
+    template <class T>
+    T* child(const char* name) {
+        T* w = window_->findChild<T*>(QString::fromLatin1(name));
+        if (!w) qFatal("no child %s", name);
+        return w;
+    }
+    void click(const char* name) { QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton); }
+    void typeAmount(const char* name, const QString& digits) {
+        auto* e = child<AmountEdit>(name);
+        e->setText(QStringLiteral("0,00"));
+        e->setFocus();
+        QTest::keyClicks(e, digits);
+    }
+
+private slots:
+    void init() {
+        QVERIFY(dir_.isValid());
+        shell_ = shell::Shell();
+        shell_.dataFolder = ss(dir_.path());
+        shell_.fontName = "Times New Roman";
+        shell_.fontSize = "10";
+        viewed_.clear();
+        shell_.viewerLoad = [this](const std::string& path) { viewed_ << qs(path); };
+        g_messages.clear();
+        setMessagePresenter(record);
+        window_ = std::make_unique<FgtsWindow>(shell_);
+    }
+    void cleanup() {
+        window_.reset();
+        for (const char* f : {"fgts.tab", "fgts.back", "fgt.html"}) deleteFile(shell_.dataFile(f));
+    }
+
+    void launchWithoutTableShowsOnlyTheMessage() {
+        guarded(nullptr, [this] { window_->launch(); });
+        QCOMPARE(g_messages, QStringList{QStringLiteral("A tabela não foi encontrada, atualize os índices")});
+        QVERIFY(!window_->isVisible());
+        QVERIFY(shell_.previewEnabled);
+    }
+
+    void navigationChecksAndSkips() {
+        writeFileAtomic(shell_.dataFile("fgts.tab"), kTable);
+        window_->launch();
+        QVERIFY(window_->isVisible());
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Expurgos FGTS"));
+        QCOMPARE(window_->currentPage(), 0);
+        QCOMPARE(shell_.indice.rowCount(), 6);
+
+        click("SpeedButton2");
+        QCOMPARE(g_messages.value(0), QStringLiteral("Preencha a data de atualização"));
+        QCOMPARE(window_->currentPage(), 0);
+        QCOMPARE(window_->focusWidget(), child<QWidget>("Dataini"));
+
+        // The leave rule repairs the date before it is checked.
+        auto* dataini = child<DateEdit>("Dataini");
+        dataini->setFocus();
+        QTest::keyClicks(dataini, QStringLiteral("31021999"));
+        child<QCheckBox>("Ccustas")->setChecked(true);
+        click("SpeedButton2");
+        QCOMPARE(dataini->maskText(), QStringLiteral("28/02/1999"));
+        QCOMPARE(window_->currentPage(), 3);
+        QVERIFY(!child<QPushButton>("Bfim")->isEnabled());
+        click("SpeedButton1");
+        QCOMPARE(window_->currentPage(), 0);
+
+        child<QCheckBox>("Cjuros")->setChecked(true);
+        click("SpeedButton2");
+        QCOMPARE(window_->currentPage(), 1);
+        g_messages.clear();
+        click("SpeedButton2");
+        QCOMPARE(g_messages.value(0), QStringLiteral("Preencha a Data de início  - juros de mora"));
+        QCOMPARE(window_->focusWidget(), child<QWidget>("Datajuros"));
+        child<DateEdit>("Datajuros")->setMaskText(QStringLiteral("01/01/1995"));
+        click("SpeedButton2");
+        QCOMPARE(window_->currentPage(), 3);
+        click("SpeedButton2");
+        QCOMPARE(window_->currentPage(), 4);
+        QVERIFY(child<QPushButton>("Bfim")->isEnabled());
+        click("SpeedButton2");
+        click("SpeedButton2");
+        QCOMPARE(window_->currentPage(), 5);
+        click("SpeedButton1");
+        click("SpeedButton1");
+        QCOMPARE(window_->currentPage(), 3);
+        click("SpeedButton1");
+        QCOMPARE(window_->currentPage(), 1);
+
+        click("ToolbarButton971");  // "Novo"
+        QCOMPARE(window_->currentPage(), 0);
+        QVERIFY(!child<QPushButton>("Bfim")->isEnabled());
+        QCOMPARE(dataini->maskText(), QStringLiteral("  /  /    "));
+        QVERIFY(!child<QCheckBox>("Cverao")->isChecked());
+        QVERIFY(child<QRadioButton>("JR3")->isChecked());
+    }
+
+    void amountFieldsShiftDigitsInFromTheRight() {
+        auto* e = child<AmountEdit>("JCsaldos");
+        QCOMPARE(e->text(), QStringLiteral("0,00"));
+        typeAmount("JCsaldos", QStringLiteral("1a2.3,4"));
+        QCOMPARE(e->text(), QStringLiteral("12,34"));
+        QTest::keyClick(e, Qt::Key_Home);
+        QTest::keyClick(e, Qt::Key_Delete);  // always the last digit
+        QCOMPARE(e->text(), QStringLiteral("1,23"));
+        QTest::keyClick(e, Qt::Key_Backspace);
+        QCOMPARE(e->text(), QStringLiteral("0,12"));
+        typeAmount("Txjur", QStringLiteral("6,00"));  // the comma passes, the re-formatting drops it
+        QCOMPARE(child<AmountEdit>("Txjur")->text(), QStringLiteral("6,00"));
+
+        // A pasted text without digits is refused with the conversion message.
+        g_messages.clear();
+        e->setText(QStringLiteral("abc"));
+        QCOMPARE(e->text(), QStringLiteral("abc"));
+        QCOMPARE(g_messages.value(0), QStringLiteral("'' is not a valid floating point value"));
+    }
+
+    void finishedCalculationReachesTheViewerAndFiles() {
+        writeFileAtomic(shell_.dataFile("fgts.tab"), kTable);
+        window_->launch();
+        child<QPlainTextEdit>("Edit1")->setPlainText(
+            QStringLiteral("Reclamante: João da Silva\n\nProcesso nº 123/2005"));
+        for (const char* box : {"Cjuros", "Chonorarios", "Ccustas"}) child<QCheckBox>(box)->setChecked(true);
+        child<DateEdit>("Dataini")->setMaskText(QStringLiteral("01/06/2005"));
+        click("SpeedButton2");
+        child<DateEdit>("Datajuros")->setMaskText(QStringLiteral("10/01/2000"));
+        typeAmount("Txjur", QStringLiteral("600"));
+        click("SpeedButton2");
+        typeAmount("hono", QStringLiteral("1000"));
+        click("SpeedButton2");
+        typeAmount("cust", QStringLiteral("15000"));
+        click("SpeedButton2");
+        QCOMPARE(window_->currentPage(), 4);
+        typeAmount("JCsaldos", QStringLiteral("123456"));
+        typeAmount("JCollor", QStringLiteral("234567"));
+        click("SpeedButton2");
+        QCOMPARE(window_->currentPage(), 5);
+
+        // "Salvar o cálculo" before any "Finalizar": no backup, no dialog.
+        bool asked = false;
+        window_->chooseSaveFile = [&asked] {
+            asked = true;
+            return QString();
+        };
+        click("SpeedButton3");
+        QVERIFY(!asked);
+
+        click("Bfim");
+        QVERIFY(g_messages.isEmpty());
+        QVERIFY(!window_->isVisible());
+        QCOMPARE(viewed_, QStringList{qs(shell_.dataFile("fgt.html"))});
+        const std::string golden =
+            readFileBytes(std::string(RUVIVAVU_SOURCE_DIR) + "/tests/core/fgts/data/fgt_ambos_planos.html");
+        QVERIFY(readFileBytes(shell_.dataFile("fgt.html")) == golden);
+        QCOMPARE(window_->calculo().planilha.cell(6, 7), std::string("<b>R$ 916.031,16</b>"));
+
+        // Save a copy of the backup, clear everything, open the copy again.
+        const QString saved = dir_.filePath(QStringLiteral("calculo.fg"));
+        window_->chooseSaveFile = [&saved] { return saved; };
+        window_->show();
+        click("SpeedButton3");
+        QVERIFY(fileExists(ss(saved)));
+        click("ToolbarButton971");
+        window_->chooseOpenFile = [&saved] { return saved; };
+        click("Sabrir");
+        QCOMPARE(child<AmountEdit>("JCollor")->text(), QStringLiteral("2.345,67"));
+        QCOMPARE(child<QPlainTextEdit>("Edit1")->toPlainText(),
+                 QStringLiteral("Reclamante: João da Silva\n\nProcesso nº 123/2005"));
+        QVERIFY(child<QCheckBox>("Cverao")->isChecked());
+        QVERIFY(!child<QPushButton>("Bfim")->isEnabled());
+
+        // A copy that cannot be written reports the paths.
+        g_messages.clear();
+        window_->chooseSaveFile = [this] { return dir_.filePath(QStringLiteral("nao/existe.fg")); };
+        click("SpeedButton3");
+        QCOMPARE(g_messages.value(0), QStringLiteral("Erro ao copiar ") + qs(shell_.dataFile("fgts.back")) +
+                                          QStringLiteral(" para ") + dir_.filePath(QStringLiteral("nao/existe.fg")));
+    }
+
+    void missingBaseMonthStopsFinalizarWithTheArithmeticMessage() {
+        writeFileAtomic(shell_.dataFile("fgts.tab"),
+                        "M\tA\tB\tC\tD\tE\tJ3\tJ6\tMoeda\t\r\n02/1989\tx\tx\tx\tx\tx\t3,0\t3,0\tNCz$\t\r\n");
+        window_->launch();
+        child<DateEdit>("Dataini")->setMaskText(QStringLiteral("01/02/1989"));
+        for (int i = 0; i < 5; ++i) click("SpeedButton2");
+        click("Bfim");
+        QCOMPARE(g_messages, QStringList{QStringLiteral("Floating point division by zero")});
+        QVERIFY(window_->isVisible());
+        QVERIFY(!fileExists(shell_.dataFile("fgt.html")));
+        QVERIFY(!fileExists(shell_.dataFile("fgts.back")));
+    }
+
+    void abrirBackupWithoutBackupOnlyEmptiesTheHeader() {
+        child<QPlainTextEdit>("Edit1")->setPlainText(QStringLiteral("x"));
+        child<AmountEdit>("JCollor")->setText(QStringLiteral("5,00"));
+        click("SpeedButton8");
+        QCOMPARE(child<QPlainTextEdit>("Edit1")->toPlainText(), QString());
+        QCOMPARE(child<AmountEdit>("JCollor")->text(), QStringLiteral("5,00"));
+        QCOMPARE(window_->currentPage(), 0);
+    }
+};
+
+QTEST_MAIN(TestFgtsWindow)
+#include "test_fgts_window.moc"
