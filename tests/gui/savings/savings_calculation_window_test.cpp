@@ -1,0 +1,117 @@
+// A whole daily-savings calculation in the window: "Finalizar" puts the statement in the viewer,
+// "Salvar" keeps it in a file that "Abrir" brings back after "Novo".
+#include "savings_gui_fixture.h"
+
+#include <QListWidget>
+#include <QStackedWidget>
+#include <QTextBrowser>
+
+using namespace savings_gui;
+
+class CalculationWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    static QByteArray readAll(const QString& path) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) return {};
+        return file.readAll();
+    }
+
+    // Plano Verão, day 1, balance 1.000,00, up to 12/1990, with court interest at 1 % a month.
+    static void enterCalculation(gui::savings::TForm2* form) {
+        form->planList()->item(1)->setCheckState(Qt::Checked);
+        typeIntoCell(form->gridView(GridId::Planos), form->gridModel(GridId::Planos), 1, 2, QStringLiteral("121990"));
+        click(form, "Proximo");
+        typeIntoCell(form->gridView(GridId::Saldo), form->gridModel(GridId::Saldo), 4, 1, QStringLiteral("1000"));
+        click(form, "Proximo");
+        click(form, "Proximo");
+        auto* juros = form->gridView(GridId::TJuros);
+        auto* jurosModel = form->gridModel(GridId::TJuros);
+        typeIntoCell(juros, jurosModel, 0, 1, QStringLiteral("15012000"));
+        typeIntoCell(juros, jurosModel, 1, 1, QStringLiteral("20032000"));
+        typeIntoCell(juros, jurosModel, 2, 1, QStringLiteral("1"));
+        for (int i = 0; i < 3; ++i) click(form, "Proximo");
+    }
+
+private slots:
+    void finalizarShowsTheStatementAndSalvarAbrirBringItBack() {
+        Program program;
+        auto* form = program.launch();
+        enterCalculation(form);
+        QCOMPARE(form->pages()->currentIndex(), 6);
+        QVERIFY2(messages().isEmpty(), qPrintable(messages().join(QLatin1Char('|'))));
+        QCOMPARE(cell(form->model().STJuros, 3, 1), QStringLiteral("2,0000"));
+        const StringGrid sheet = form->model().planilha;
+        QVERIFY(sheet.rowCount() > 20);
+
+        click(form, "Finalizar");
+        QVERIFY2(messages().isEmpty(), qPrintable(messages().join(QLatin1Char('|'))));
+        QVERIFY(!form->isVisible());
+        const QByteArray statement = readAll(program.file(QStringLiteral("teste.html")));
+        QVERIFY(!statement.isEmpty());
+        QVERIFY(QFile::exists(program.file(QStringLiteral("temp2.back"))));
+        const QString shown = program.main->viewer()->toPlainText();
+        QVERIFY2(shown.contains(QStringLiteral("Plano Verão")), qPrintable(shown.left(400)));
+        QVERIFY(shown.contains(QStringLiteral("TOTAL = ")));
+
+        // "Salvar" of the main window copies the backup to the chosen file.
+        nextFileName() = program.file(QStringLiteral("caso.e12"));
+        program.main->command(QStringLiteral("PoupanaDiria1"))->trigger();
+        form->saveCalculation();
+        QCOMPARE(readAll(nextFileName()), readAll(program.file(QStringLiteral("temp2.back"))));
+
+        click(form, "Novo");
+        QVERIFY(!QFile::exists(program.file(QStringLiteral("temp2.back"))));
+        QCOMPARE(form->planList()->item(1)->checkState(), Qt::Unchecked);
+
+        click(form, "Abrir");
+        QVERIFY2(messages().isEmpty(), qPrintable(messages().join(QLatin1Char('|'))));
+        QCOMPARE(form->pages()->currentIndex(), 0);
+        QCOMPARE(form->planList()->item(1)->checkState(), Qt::Checked);
+        QCOMPARE(cell(form->model().SSaldo, 4, 1), QStringLiteral("1.000,00"));
+        QCOMPARE(cell(form->model().SPlanos, 1, 2), QStringLiteral("12/1990"));
+        for (int i = 0; i < 6; ++i) click(form, "Proximo");
+        QCOMPARE(form->model().planilha.rowCount(), sheet.rowCount());
+        for (int r = 0; r < sheet.rowCount(); ++r)
+            for (int c = 0; c < 16; ++c) QCOMPARE(cell(form->model().planilha, c, r), cell(sheet, c, r));
+        click(form, "Finalizar");
+        QCOMPARE(readAll(program.file(QStringLiteral("teste.html"))), statement);
+    }
+
+    void abrirBackupRestoresTheLastCalculation() {
+        Program program;
+        auto* form = program.launch();
+        enterCalculation(form);
+        click(form, "Finalizar");
+        program.launch();
+        form->planList()->item(1)->setCheckState(Qt::Unchecked);
+        form->planList()->item(0)->setCheckState(Qt::Checked);
+        click(form, "AbrirBackup");
+        QCOMPARE(form->planList()->item(0)->checkState(), Qt::Unchecked);
+        QCOMPARE(form->planList()->item(1)->checkState(), Qt::Checked);
+        QCOMPARE(cell(form->model().SSaldo, 4, 1), QStringLiteral("1.000,00"));
+    }
+
+    void anOldFileIsRefusedWithTheVersionMessage() {
+        Program program;
+        auto* form = program.launch();
+        QFile old(program.file(QStringLiteral("antigo.e12")));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("Vers 1.0\r\n");
+        old.close();
+        nextFileName() = old.fileName();
+        click(form, "Abrir");
+        QCOMPARE(messages(), QStringList{QStringLiteral("Este programa não abre o arquivo da versão anterior, use a versão 1.0")});
+        QVERIFY(form->isVisible());
+
+        // A cancelled dialog does nothing.
+        messages().clear();
+        nextFileName().clear();
+        click(form, "Abrir");
+        QVERIFY(messages().isEmpty());
+    }
+};
+
+QTEST_MAIN(CalculationWindowTest)
+#include "savings_calculation_window_test.moc"
