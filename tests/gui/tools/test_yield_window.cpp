@@ -1,0 +1,102 @@
+// Drives the monthly yield check tool offscreen: "Calcular" with its options and the comparison
+// table re-read on every show.
+#include "core/common/fileio.h"
+#include "core/shell/shell.h"
+#include "gui/common/guard.h"
+#include "gui/tools/yieldwindow.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace ruvivavu;
+using namespace ruvivavu::gui;
+
+namespace {
+QStringList g_messages;
+void record(QWidget*, const QString& message) { g_messages << message; }
+}  // namespace
+
+class TestYieldWindow : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    shell::Shell shell_;
+    std::unique_ptr<YieldWindow> window_;
+
+    template <class T>
+    T* child(const char* name) {
+        T* w = window_->findChild<T*>(QString::fromLatin1(name));
+        if (!w) qFatal("no child %s", name);
+        return w;
+    }
+    QString calcular() {
+        QTest::mouseClick(child<QPushButton>("Button1"), Qt::LeftButton);
+        return child<QLineEdit>("Edit3")->text();
+    }
+
+private slots:
+    void init() {
+        shell_.dataFolder = ss(dir_.path());
+        g_messages.clear();
+        setMessagePresenter(record);
+        window_ = std::make_unique<YieldWindow>(shell_);
+    }
+    void cleanup() { window_.reset(); }
+
+    void layoutAndDefaults() {
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Rendimento no mês"));
+        QVERIFY(window_->windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(window_->size(), QSize(391, 395));
+        QCOMPARE(child<QLineEdit>("Edit4")->text(), QStringLiteral("1.000"));
+        QVERIFY(!(child<QLineEdit>("Edit3")->focusPolicy() & Qt::TabFocus));
+        auto* tabs = child<QTabWidget>("PageControl1");
+        QCOMPARE(tabs->tabText(0), QStringLiteral("Cálculo"));
+        QCOMPARE(tabs->tabText(1), QStringLiteral("Quadro comparativo dos indexadores oficiais"));
+    }
+
+    void calcularWithExclusionAndCurrencyChange() {
+        window_->show();
+        child<QLineEdit>("Edit1")->setText(QStringLiteral("1.000,00"));
+        child<QLineEdit>("Edit2")->setText(QStringLiteral("1.025,10"));
+        QCOMPARE(calcular(), QStringLiteral("2,51"));
+        child<QCheckBox>("CheckBox1")->setChecked(true);
+        QCOMPARE(calcular(), QStringLiteral("2,00"));
+        child<QLineEdit>("Edit1")->clear();
+        QCOMPARE(calcular(), QStringLiteral("1,49253731343284"));
+
+        child<QCheckBox>("CheckBox1")->setChecked(false);
+        child<QCheckBox>("CheckBox2")->setChecked(true);
+        child<QLineEdit>("Edit1")->setText(QStringLiteral("2.000.000,00"));
+        child<QLineEdit>("Edit2")->setText(QStringLiteral("2.500,00"));
+        QCOMPARE(calcular(), QStringLiteral("25,00"));
+        QCOMPARE(child<QLineEdit>("Edit1")->text(), QStringLiteral("2.000.000,00"));
+        QVERIFY(g_messages.isEmpty());
+
+        child<QLineEdit>("Edit1")->setText(QStringLiteral("0"));
+        QCOMPARE(calcular(), QStringLiteral("25,00"));
+        QCOMPARE(g_messages, QStringList{QStringLiteral("Floating point division by zero")});
+    }
+
+    void comparisonTableIsReadOnEveryShow() {
+        window_->show();
+        QCOMPARE(child<QTableView>("StringAlignGrid1")->model()->rowCount(), 4);
+        QCOMPARE(window_->comparison().cell(0, 1), std::string());
+        window_->hide();
+        writeFileAtomic(shell_.dataFile("exp.ini"), "M\xEAs\tPoupan\xE7" "a\tIPC\t\r\n06/1987\t18,02\t26,06\t\r\n");
+        window_->show();
+        auto* model = child<QTableView>("StringAlignGrid1")->model();
+        QCOMPARE(model->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("IPC"));
+        QCOMPARE(model->data(model->index(0, 1)).toString(), QStringLiteral("18,02"));
+        QCOMPARE(child<QTableView>("StringAlignGrid1")->columnWidth(1), 129);
+        QTest::mouseClick(child<QPushButton>("Button2"), Qt::LeftButton);
+        QVERIFY(!window_->isVisible());
+    }
+};
+
+QTEST_MAIN(TestYieldWindow)
+#include "test_yield_window.moc"
