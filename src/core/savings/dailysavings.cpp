@@ -418,6 +418,7 @@ void DailySavings::reset() {
     }
     clearDataRows(amortizacao);
     clearDataRows(planilha);
+    sheetFinalized_ = false;
     memo1.clear();
     memo2.clear();
     loadHeaderFooterFiles();

@@ -254,6 +254,10 @@ private:
     void applyYield(int r, Number divisor);
     void loadHeaderFooterFiles();
 
+    // The amounts paid back of the current sheet already carry their "-": a second "Finalizar"
+    // (after a failed write) must not add another one.
+    bool sheetFinalized_ = false;
+
     shell::Shell& shell_;
     PlanTable& planTable_;
     IndexApplicationTable& indexTable_;

@@ -56,11 +56,13 @@ std::string tableLabel(const StringGrid& indice) {
 }
 
 void checkPlanMonths(const StringGrid& indice, const StringGrid& plans) {
+    // Without a table (nothing loaded) no month is in it.
+    const std::string latest = latestMonth(indice);
+    const bool empty = !checkinteiro(latest);
     for (int row = 1; row < plans.rowCount(); ++row) {
         const std::string& month = plans.cell(1, row);
         if (!checkinteiro(month)) continue;
-        Date last = StrToDate("01/" + latestMonth(indice));
-        if (StrToDate("01/" + month) > last) {
+        if (empty || StrToDate("01/" + month) > StrToDate("01/" + latest)) {
             throw UserMessage("A data " + month + " não existe na tabela, atualize o índice");
         }
     }

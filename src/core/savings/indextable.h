@@ -46,7 +46,8 @@ std::string tableLabel(const StringGrid& indice);
 // The plan-month check made on leaving the first page: for every data row of `plans` with a digit
 // in column 1 (the "Atualizar até" row included), the date "01/" + month must not be later than
 // "01/" + the latest month. Raises UserMessage("A data " + month + " não existe na tabela,
-// atualize o índice") at the first month that is; ConversionError for a month that is no date.
+// atualize o índice") at the first month that is (the first month of all when the table is
+// empty); ConversionError for a month that is no date.
 void checkPlanMonths(const StringGrid& indice, const StringGrid& plans);
 
 }  // namespace ruvivavu::savings

@@ -55,6 +55,7 @@ void DailySavings::buildSheet() {
     // Every build starts its own quarters: a figure never depends on an earlier build.
     quarterSum = 0;
     quarterCount = 1;
+    sheetFinalized_ = false;
 
     const StringGrid& indice = shell_.indice;
     StringGrid& sheet = planilha;

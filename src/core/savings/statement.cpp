@@ -195,10 +195,13 @@ std::string DailySavings::finalizeToBytes() {
     for (int row = 1; row < SSaldo.rowCount(); ++row) {
         if (checkinteiro(SSaldo.cell(4, row))) SSaldo.setCell(4, row, fmt2(RemovePonto(SSaldo.cell(4, row))));
     }
-    for (int row = 1; row < planilha.rowCount(); ++row) {
-        const std::string& paid = planilha.cell(11, row);
-        // Amounts paid back show as negative; rows without an amount stay empty.
-        if (checkinteiro(paid) && paid != "0") planilha.setCell(11, row, "-" + paid);
+    if (!sheetFinalized_) {
+        for (int row = 1; row < planilha.rowCount(); ++row) {
+            const std::string& paid = planilha.cell(11, row);
+            // Amounts paid back show as negative; rows without an amount stay empty.
+            if (checkinteiro(paid) && paid != "0") planilha.setCell(11, row, "-" + paid);
+        }
+        sheetFinalized_ = true;
     }
     if (rsemjuros) {
         for (int row = 0; row < planilha.rowCount(); ++row) planilha.setCell(6, row, "");

@@ -76,6 +76,33 @@ TEST(Sheet, AmountPaidInMonthMIsSubtractedInTheRowOfMonthMPlusOne) {
     EXPECT_EQ(s.cell(11, 2), "-100,00");
     EXPECT_EQ(s.cell(11, 3), "0");
     EXPECT_EQ(s.cell(11, 1), "");
+    // "Finalizar" again (its file could not be written): still one "-".
+    c.model.finalizeToBytes();
+    EXPECT_EQ(s.cell(11, 2), "-100,00");
+}
+
+TEST(Sheet, JoiningPlanUsesItsOwnCurrencyDivisor) {
+    Calculator c;
+    c.writeIndex(Calculator::months("12/1988", 8, "0"));
+    // The first table row has a divisor; the chosen plans are rows 2 and 3.
+    c.setPlans({{"Antigo", "12/1988", "1", "1000", "Cz$"},
+                {"Plano A", "01/1989", "10", "", "NCz$"},
+                {"Plano B", "03/1989", "10", "4", "NCz$"}});
+    c.check(1);
+    c.check(2);
+    c.model.SPlanos.setCell(1, 3, "05/1989");
+    c.model.next();
+    c.balance(1, "1", "1.000,00");
+    c.balance(2, "1", "1.000,00");
+    c.goTo(5);
+    const StringGrid& s = c.sheet();
+    // Row 4 (period 04/1989, plan B's base month) receives plan B: its value 25,00 and the
+    // carried 100,00 over plan B's divisor 4 (not the first table row's 1000).
+    EXPECT_EQ(s.cell(15, 4), "Plano B");
+    EXPECT_EQ(s.cell(12, 4), "25,00");
+    EXPECT_EQ(s.cell(13, 4), "25,00");
+    EXPECT_EQ(s.cell(14, 4), "50,00");
+    EXPECT_EQ(s.cell(5, 4), "125,00");
 }
 
 TEST(Sheet, CurrencyDivisorAndIndexOverride) {

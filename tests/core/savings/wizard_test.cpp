@@ -56,6 +56,17 @@ TEST(Pages, FirstPageChecksSendTheWizardBack) {
     c.model.SPlanos.setCell(1, 2, "06/1991");
     EXPECT_THROW(c.model.next(), UserMessage);
     EXPECT_EQ(c.model.page, 0);
+
+    // Without a table file nothing is in the table: the first plan month is reported.
+    c.shell.loadIndice("nao-existe.tab");
+    c.model.planListClicked();
+    try {
+        c.model.next();
+        FAIL();
+    } catch (const UserMessage& e) {
+        EXPECT_STREQ(e.what(), "A data 01/1989 não existe na tabela, atualize o índice");
+    }
+    EXPECT_EQ(c.model.page, 0);
 }
 
 TEST(Pages, BalancesGetDefaultsCurrencyAndAmortisationMonths) {
