@@ -123,6 +123,10 @@ Arguments parse(int argc, char** argv) {
 void writePdf(const std::string& statement, const std::string& path, int& argc, char** argv) {
     // The tool never needs a display: Qt paints the PDF on its offscreen platform.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's notes about the offscreen session are no concern of the tool's user.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
+    });
     QApplication app(argc, argv);
     QTextDocument document;
     document.setHtml(ruvivavu::gui::decodeHtmlBytes(QByteArray::fromStdString(statement)));

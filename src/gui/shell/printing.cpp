@@ -63,14 +63,17 @@ int renderDocument(const QTextDocument& source, QPagedPaintDevice& device) {
 
     QPainter painter;
     if (!painter.begin(&device)) cannotCreate(QStringLiteral("PDF"), QStringLiteral("The device cannot be written."));
-    painter.scale(device.logicalDpiX() / kLayoutDpi, device.logicalDpiY() / kLayoutDpi);
-
-    QFont footerFont(doc->defaultFont(), &reference);
+    const qreal scaleX = device.logicalDpiX() / kLayoutDpi;
+    const qreal scaleY = device.logicalDpiY() / kLayoutDpi;
+    // The footer is drawn in device units, so its point size is resolved at the device's resolution.
+    QFont footerFont(doc->defaultFont());
     footerFont.setPointSizeF(7.5);
+    const QRectF footerRect(0, body.height() * scaleY, body.width() * scaleX, footer * scaleY);
 
     for (int page = 0; page < pages; ++page) {
         if (page > 0) device.newPage();
         painter.save();
+        painter.scale(scaleX, scaleY);
         painter.translate(0, -page * body.height());
         QAbstractTextDocumentLayout::PaintContext context;
         context.clip = QRectF(0, page * body.height(), body.width(), body.height());
@@ -81,7 +84,7 @@ int renderDocument(const QTextDocument& source, QPagedPaintDevice& device) {
 
         painter.setFont(footerFont);
         painter.setPen(QColor(0x55, 0x55, 0x55));
-        painter.drawText(QRectF(0, body.height(), body.width(), footer), Qt::AlignRight | Qt::AlignBottom,
+        painter.drawText(footerRect, Qt::AlignRight | Qt::AlignBottom,
                          QStringLiteral("Página %1 de %2").arg(page + 1).arg(pages));
     }
     painter.end();

@@ -1,0 +1,172 @@
+// Printing, PDF export and copying of the statement shown in the report viewer.
+#include "gui/shell/pdftestsupport.h"
+#include "gui/shell/shelltestsupport.h"
+
+#include "core/common/errors.h"
+#include "gui/shell/printing.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QMimeData>
+#include <QPageSize>
+#include <QPrinter>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QtTest>
+
+using namespace shelltest;
+using ruvivavu::gui::MainWindow;
+
+namespace {
+
+QString fixture(const char* name) {
+    return QStringLiteral(RUVIVAVU_SOURCE_DIR "/tests/gui/shell/fixtures/") + QString::fromLatin1(name);
+}
+
+// The month rows of the long fixture statement, as their first cell reads.
+QStringList fixtureMonths() {
+    QStringList months;
+    for (int i = 0; i < 150; ++i) {
+        const int month = i % 12 + 1;
+        const int year = 1987 + (i + 5) / 12;
+        months << QStringLiteral("%1/%2").arg(month, 2, 10, QLatin1Char('0')).arg(year);
+    }
+    return months;
+}
+
+}  // namespace
+
+class PrintingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { resetRecords(); }
+    void cleanup() { QVERIFY2(unexpectedDialogs.isEmpty(), qPrintable(unexpectedDialogs.join(QStringLiteral("; ")))); }
+
+    void initTestCase() {
+        QVERIFY2(pdfPageCount(QStringLiteral("/nonexistent.pdf")) == -1, "pdfinfo must not succeed on nothing");
+        bool ok = false;
+        runTool(QStringLiteral("pdftotext"), {QStringLiteral("-v")}, &ok);
+        QVERIFY2(ok, "pdftotext (poppler-utils) is needed: run the test command, which installs it");
+    }
+
+    void sessionPageLayoutStartsA4PortraitWith15mmMargins() {
+        Fixture f;
+        MainWindow& w = f.make();
+        const QPageLayout layout = w.printer().pageLayout();
+        QCOMPARE(layout.pageSize().id(), QPageSize::A4);
+        QCOMPARE(layout.orientation(), QPageLayout::Portrait);
+        QCOMPARE(layout.margins(QPageLayout::Millimeter), QMarginsF(15, 15, 15, 15));
+    }
+
+    void pdfOfALongStatementKeepsEveryRowOnceAndTheTotal() {
+        Fixture f;
+        MainWindow& w = f.make();
+        w.loadDocument(fixture("statement.html"));
+        const QString pdf = f.data(QStringLiteral("demonstrativo.pdf"));
+        const int pages = w.exportPdf(pdf);
+        QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
+        QCOMPARE(pdfPageCount(pdf), pages);
+
+        const QString text = pdfText(pdf);
+        QVERIFY(text.contains(QStringLiteral("TOTAL = 12.345,67")));
+        QVERIFY(text.contains(QStringLiteral("Ação de cobrança - expurgos da poupança")));
+        QVERIFY(text.contains(QStringLiteral("Página 1 de %1").arg(pages)));
+        QVERIFY(text.contains(QStringLiteral("Página %1 de %1").arg(pages)));
+        QCOMPARE(text.count(QLatin1Char('\f')), pages);
+        // No row is lost or printed twice where a page breaks.
+        for (const QString& month : fixtureMonths()) {
+            const QRegularExpression row(QStringLiteral("^\\s*") + month + QStringLiteral(" "),
+                                         QRegularExpression::MultilineOption);
+            QCOMPARE(text.count(row), 1);
+        }
+
+        // The page layout of "Configurar Impressão" is the PDF's: landscape needs more pages.
+        w.printer().setPageOrientation(QPageLayout::Landscape);
+        const QString wide = f.data(QStringLiteral("paisagem.pdf"));
+        const int widePages = w.exportPdf(wide);
+        QVERIFY(widePages > pages);
+        QCOMPARE(pdfPageCount(wide), widePages);
+    }
+
+    void pdfOfAShortStatementIsOnePage() {
+        Fixture f;
+        MainWindow& w = f.make();
+        w.loadDocument(fixture("short.html"));
+        const QString pdf = f.data(QStringLiteral("curto.pdf"));
+        QCOMPARE(w.exportPdf(pdf), 1);
+        QCOMPARE(pdfPageCount(pdf), 1);
+        QVERIFY(pdfText(pdf).contains(QStringLiteral("TOTAL = 987,65")));
+    }
+
+    void pdfIntoAFolderThatDoesNotExistFailsWithTheCreateMessage() {
+        Fixture f;
+        MainWindow& w = f.make();
+        w.loadDocument(fixture("short.html"));
+        try {
+            w.exportPdf(f.data(QStringLiteral("no/such/folder/x.pdf")));
+            QFAIL("no error");
+        } catch (const ruvivavu::FileError& e) {
+            QVERIFY2(QString::fromStdString(e.what()).startsWith(QStringLiteral("Cannot create file \"")), e.what());
+        }
+    }
+
+    void withNothingShownTheCommandsSaySo() {
+        Fixture f;
+        MainWindow& w = f.make();
+        w.enablePreview();
+        for (const char* name : {"SpeedButton3", "VisualizarImpresso1", "ExportarPDF1"}) {
+            messages.clear();
+            w.command(QString::fromLatin1(name))->trigger();
+            QCOMPARE(messages, QStringList{QStringLiteral("Nenhum demonstrativo para imprimir.")});
+        }
+        QVERIFY_THROWS_EXCEPTION(ruvivavu::UserMessage, w.exportPdf(f.data(QStringLiteral("x.pdf"))));
+        QVERIFY(!QFile::exists(f.data(QStringLiteral("x.pdf"))));
+    }
+
+    void copiarPutsHtmlAndPlainTextWithTheTotal() {
+        Fixture f;
+        MainWindow& w = f.make();
+        QApplication::clipboard()->clear();
+        w.command(QStringLiteral("Copiar1"))->trigger();  // nothing shown: nothing copied
+        const QMimeData* empty = QApplication::clipboard()->mimeData();
+        QVERIFY(!empty || !empty->hasHtml());
+
+        w.loadDocument(fixture("statement.html"));
+        w.command(QStringLiteral("Copiar1"))->trigger();
+        const QMimeData* mime = QApplication::clipboard()->mimeData();
+        QVERIFY(mime);
+        QVERIFY(mime->hasHtml());
+        QVERIFY(mime->hasText());
+        QVERIFY(mime->html().contains(QStringLiteral("TOTAL = 12.345,67")));
+        QVERIFY(mime->html().contains(QStringLiteral("<table")));  // pastes as a table
+        QVERIFY(mime->text().contains(QStringLiteral("TOTAL = 12.345,67")));
+        QVERIFY(mime->text().contains(QStringLiteral("São Paulo")));
+        QVERIFY(messages.isEmpty());
+    }
+
+    void selecionarTudoSelectsTheWholeStatement() {
+        Fixture f;
+        MainWindow& w = f.make();
+        w.loadDocument(fixture("short.html"));
+        w.command(QStringLiteral("Selecionartudo1"))->trigger();
+        const QTextCursor cursor = w.viewer()->textCursor();
+        QCOMPARE(cursor.selectionStart(), 0);
+        QCOMPARE(cursor.selectionEnd(), w.viewer()->document()->characterCount() - 1);
+    }
+
+    void renderDocumentPaginatesForAnyPagedDevice() {
+        QTextDocument document;
+        document.setHtml(QStringLiteral("<p>um</p>"));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.pdf"));
+        QCOMPARE(ruvivavu::gui::writePdf(document, path, ruvivavu::gui::defaultPageLayout()), 1);
+        QCOMPARE(pdfPageCount(path), 1);
+    }
+
+private:
+    ModalGuard guard_;
+};
+
+QTEST_MAIN(PrintingTest)
+#include "shell_printing_test.moc"
