@@ -430,6 +430,7 @@ void DailySavings::reset() {
 }
 
 void DailySavings::loadPlansAtStart() {
+    plans.clear();
     const StringGrid& table = planTable_.grid;
     SPlanos.setRowCount(table.rowCount() + 2);
     if (table.rowCount() >= 2) {

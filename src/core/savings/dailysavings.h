@@ -241,7 +241,9 @@ public:
     // plan list from it; cabecalho.dat; rodape.dat; indice.ini into the index-application table;
     // zurivodo13.tab into indice. Each file only when it exists.
     void loadAtStart();
-    void loadPlansAtStart();     // step 4 (the plan table must hold what planos.ini gave it)
+    // Step 4 (the plan table must hold what planos.ini gave it): the plan list emptied and
+    // filled from the table, SPlanos given the table's row count + 2.
+    void loadPlansAtStart();
     void loadHeaderAtStart();    // step 5
     void loadFooterAtStart();    // step 6
 
