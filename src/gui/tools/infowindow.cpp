@@ -1,6 +1,7 @@
 // The February 1989 notice window.
 #include "gui/tools/infowindow.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -66,6 +67,23 @@ InfoWindow::InfoWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Windo
     memo_->setReadOnly(true);
     layout->addWidget(memo_, 1);
     setFixedSize(405, 219);
+    fitMemoFont();
+}
+
+void InfoWindow::fitMemoFont() {
+    // The notice's lines are broken by hand; the type shrinks (down to 6 pt) until the longest
+    // line fits the memo, so that the platform's wider type does not break them again.
+    QFont f = memo_->font();
+    const int room = 405 - 2 * memo_->frameWidth() - 2 * int(memo_->document()->documentMargin()) -
+                     memo_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 4;
+    for (qreal size = f.pointSizeF(); size >= 6; size -= 0.5) {
+        f.setPointSizeF(size);
+        const QFontMetrics metrics(f);
+        int widest = 0;
+        for (const QString& line : noticeLines()) widest = qMax(widest, metrics.horizontalAdvance(line));
+        if (widest <= room) break;
+    }
+    memo_->setFont(f);
 }
 
 void InfoWindow::showEvent(QShowEvent* event) {

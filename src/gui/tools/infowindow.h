@@ -25,6 +25,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void fitMemoFont();
+
     QPlainTextEdit* memo_ = nullptr;
     bool centred_ = false;
 };

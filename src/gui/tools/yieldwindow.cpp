@@ -32,6 +32,11 @@ YieldWindow::YieldWindow(shell::Shell& shell, QWidget* parent)
       shell_(shell),
       comparison_(tools::makeComparisonGrid()) {
     setObjectName(QStringLiteral("Form6"));
+    // The tool's small type; where the platform's type is still wider, the window grows beyond its
+    // usual 391 x 395 rather than cutting its option texts.
+    QFont small = font();
+    small.setPointSizeF(qMin<qreal>(small.pointSizeF(), 8));
+    setFont(small);
     setWindowTitle(QStringLiteral("Rendimento no mês"));
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(6, 6, 6, 6);
@@ -119,7 +124,8 @@ YieldWindow::YieldWindow(shell::Shell& shell, QWidget* parent)
     setTabOrder(checkBox2_, edit4_);
     setTabOrder(edit4_, calcular);
     setTabOrder(calcular, sair);
-    setFixedSize(391, 395);
+    const QSize hint = sizeHint();
+    setFixedSize(qMax(391, hint.width()), qMax(395, hint.height()));
 }
 
 void YieldWindow::showEvent(QShowEvent* event) {
