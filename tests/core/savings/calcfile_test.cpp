@@ -3,6 +3,8 @@
 #include "core/common/errors.h"
 #include "savings_fixture.h"
 
+#include <random>
+
 namespace savings_test {
 
 namespace {
@@ -99,6 +101,38 @@ TEST(CalculationFile, OtherVersionsAndBrokenFiles) {
     const std::string target = c.folder.path + "/nao/existe.e12";
     EXPECT_EQ(message([&] { c.model.saveCopy(target); }),
               "Erro ao copiar " + c.file("temp2.back") + " para " + target);
+}
+
+TEST(CalculationFile, DamagedFilesEndInAnErrorNeverACrash) {
+    Calculator c;
+    typeTwoPlanCase(c);
+    c.goTo(6);
+    c.model.finalize();
+    const std::vector<std::string> lines = splitLines(cp1252ToUtf8(readFileBytes(c.file("temp2.back"))));
+    const char* junk[] = {"", "0", "-1", "99999", "\"", ",,,", "Sim", "true", "abc", "01/1989", "31/02/2000",
+                          "1,2,3", "2", "\"a\"\"b\",c", "1e400", "-0,5", "00/0000", "13/1989"};
+    std::mt19937 random(7);
+    const std::string path = c.folder.path + "/danificado.e12";
+    for (int round = 0; round < 300; ++round) {
+        std::vector<std::string> damaged = lines;
+        for (int change = 0; change < 3; ++change) {
+            const size_t at = 2 + random() % (damaged.size() - 2);
+            const char* text = junk[random() % std::size(junk)];
+            switch (random() % 3) {
+                case 0: damaged[at] = text; break;
+                case 1: damaged.erase(damaged.begin() + static_cast<long>(at)); break;
+                default: damaged.insert(damaged.begin() + static_cast<long>(at), text); break;
+            }
+        }
+        writeTextLines(path, damaged);
+        try {
+            c.model.open(path);
+            for (int press = 0; press < 6; ++press) c.model.next();
+            c.model.finalizeToBytes();
+        } catch (const Error&) {
+            // The program's message or a conversion error: the action stops, the program goes on.
+        }
+    }
 }
 
 }  // namespace savings_test
