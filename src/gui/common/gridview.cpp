@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QHeaderView>
 
+#include <algorithm>
+
 namespace ruvivavu::gui {
 
 GridView::GridView(QWidget* parent) : QTableView(parent) {
@@ -27,8 +29,23 @@ void GridView::setColumnWidths(const std::vector<int>& widths) {
     applyColumnWidths();
 }
 
+int GridView::wantedWidth(int column) const {
+    int want = column < static_cast<int>(widths_.size()) ? widths_[column] : columnWidth(column);
+    if (fitHeadings_) want = std::max(want, horizontalHeader()->sectionSizeHint(column));
+    return std::max(want, sizeHintForColumn(column));
+}
+
 void GridView::applyColumnWidths() {
-    for (int c = 0; c < static_cast<int>(widths_.size()); ++c) setColumnWidth(c, widths_[c]);
+    if (!model()) return;
+    for (int c = 0; c < model()->columnCount(); ++c) setColumnWidth(c, wantedWidth(c));
+}
+
+void GridView::widenToContents() {
+    if (!model()) return;
+    for (int c = 0; c < model()->columnCount(); ++c) {
+        const int want = wantedWidth(c);
+        if (columnWidth(c) < want) setColumnWidth(c, want);
+    }
 }
 
 void GridView::setModel(QAbstractItemModel* model) {
@@ -36,6 +53,8 @@ void GridView::setModel(QAbstractItemModel* model) {
     if (model) {
         connect(model, &QAbstractItemModel::modelReset, this, &GridView::applyColumnWidths);
         connect(model, &QAbstractItemModel::columnsInserted, this, &GridView::applyColumnWidths);
+        connect(model, &QAbstractItemModel::dataChanged, this, &GridView::widenToContents);
+        connect(model, &QAbstractItemModel::headerDataChanged, this, &GridView::widenToContents);
     }
 }
 

@@ -23,8 +23,11 @@ public:
     // buttons that move on ("Próximo", "Finalizar", "Gravar") call it first.
     void leaveNow();
 
-    // Column widths in pixels, in column order; kept across model resets.
+    // Column widths in pixels, in column order; kept across model resets. A column is widened
+    // (never narrowed) when its texts would not fit, so no amount is shown cut; with
+    // `fitHeadings` its heading is fitted too (off for grids whose headings wrap).
     void setColumnWidths(const std::vector<int>& widths);
+    void setFitHeadings(bool fit) { fitHeadings_ = fit; }
 
     void setModel(QAbstractItemModel* model) override;
 
@@ -37,9 +40,12 @@ private:
     bool isInside(QWidget* widget) const;
 
     void applyColumnWidths();
+    void widenToContents();
+    int wantedWidth(int column) const;
 
     bool holdsFocus_ = false;
     std::vector<int> widths_;
+    bool fitHeadings_ = true;
 };
 
 }  // namespace ruvivavu::gui

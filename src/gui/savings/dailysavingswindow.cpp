@@ -318,6 +318,8 @@ QWidget* TForm2::buildDifferencePage() {
     sbase->setParent(page);
     sbase->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter | Qt::Alignment(Qt::TextWordWrap));
     sbase->horizontalHeader()->setFixedHeight(44);
+    sbase->setFitHeadings(false);
+    sbase->setColumnWidths(DailySavings::columnWidths(GridId::Base));
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(sbase, 1);
@@ -458,6 +460,8 @@ QWidget* TForm2::buildSheetPage() {
     planilha->setParent(page);
     planilha->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter | Qt::Alignment(Qt::TextWordWrap));
     planilha->horizontalHeader()->setFixedHeight(58);
+    planilha->setFitHeadings(false);
+    planilha->setColumnWidths(DailySavings::columnWidths(GridId::Planilha));
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(planilha, 1);

@@ -22,7 +22,7 @@ TForm3::TForm3(QWidget* mainWindow, shell::Shell& shell, PlanTable& table)
     table_.writeHeadings();
     refresh();
     setColumnWidths(PlanTable::columnWidths());
-    resize(820, 380);
+    resize(960, 400);
 }
 
 void TForm3::writeHeadings() { table_.writeHeadings(); }
