@@ -56,6 +56,29 @@ private slots:
         }
     }
 
+    void tabOrderFollowsThePages() {
+        Program program;
+        auto* form = program.launch();
+        QStringList chain;
+        QWidget* w = form;
+        do {
+            w = w->nextInFocusChain();
+            // Widgets of the pages not shown count; the buttons hidden for good do not.
+            if ((w->focusPolicy() & Qt::TabFocus) && !w->isHidden() && !w->objectName().isEmpty()) chain << w->objectName();
+        } while (w != form);
+        const QStringList expected = {
+            QStringLiteral("Novo"), QStringLiteral("Abrir"), QStringLiteral("AbrirBackup"),
+            QStringLiteral("AdicionarExpurgo"), QStringLiteral("ConfigurarIndice"), QStringLiteral("CPlanos"),
+            QStringLiteral("SPlanos"), QStringLiteral("SSaldo"), QStringLiteral("SBase"), QStringLiteral("Cprorata"),
+            QStringLiteral("LimparJuros"), QStringLiteral("STJuros"), QStringLiteral("Rsemjuros"),
+            QStringLiteral("RComjuros"), QStringLiteral("LimparJmes"), QStringLiteral("Jmes"),
+            QStringLiteral("LimparAmortizacao"), QStringLiteral("amortizacao"), QStringLiteral("planilha"),
+            QStringLiteral("Cnotas"), QStringLiteral("Gravar"), QStringLiteral("Memo1"), QStringLiteral("Memo2"),
+            QStringLiteral("SalvarCalculo"), QStringLiteral("Fechar"), QStringLiteral("Anterior"),
+            QStringLiteral("Proximo"), QStringLiteral("Finalizar")};
+        QCOMPARE(chain, expected);
+    }
+
     void tableWindowsFit() {
         Program program;
         program.launch();
