@@ -52,22 +52,6 @@ TEST(FgtsStatement, WorkedCaseMatchesTheHandCheckedStatement) {
     EXPECT_FALSE(fileExists(dir.file("fgt.html")));
 }
 
-TEST(FgtsStatement, BlankRowsGiveSevenEmptyCells) {
-    Calculo c;
-    c.fields.cverao = c.fields.ccollor = false;
-    computePlanilha(c.fields, fgts_test::tableGrid(), c.planilha);
-    const std::string html = statementBytes({}, c.planilha, "font-size:8.0pt;font-family:Arial");
-    std::string blank = "<tr>\r\n";
-    for (int i = 0; i < 7; ++i) blank += "<td><div align=Right></div></td>";
-    blank += "\r\n</tr>\r\n";
-    int count = 0;
-    for (auto at = html.find(blank); at != std::string::npos; at = html.find(blank, at + 1)) ++count;
-    EXPECT_EQ(count, 4);  // rows 1 to 3 and the one before the rates
-    EXPECT_NE(html.find("</head>\r\n<body><span style=\"font-size:8.0pt;font-family:Arial\" align= Justify>\r\n"
-                        "<p>\r\n</p>\r\n<body>\r\n"),
-              std::string::npos);
-}
-
 TEST(FgtsFile, RoundTripKeepsEveryFieldIncludingAnEmptyHeader) {
     fgts_test::ScratchFolder dir;
     Fields f = fgts_test::workedCase();

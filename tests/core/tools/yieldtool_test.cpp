@@ -2,11 +2,8 @@
 #include "core/tools/yieldtool.h"
 
 #include "core/common/errors.h"
-#include "core/common/fileio.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 using namespace ruvivavu;
 using ruvivavu::tools::Rendimento;
@@ -67,22 +64,4 @@ TEST(Rendimento, ZeroBalanceOrBadTextStopsAndKeepsTheResult) {
     r.mudancaDeMoeda = true;
     r.edit4 = "0";
     EXPECT_THROW(r.calcular(), ArithmeticError);
-}
-
-TEST(Rendimento, ComparisonTableIsReadOverTheGridOnEveryShow) {
-    const auto dir = std::filesystem::temp_directory_path() / "ruvivavu-exp-ini-test";
-    std::filesystem::create_directories(dir);
-    shell::Shell shell;
-    shell.dataFolder = dir.string();
-    deleteFile(shell.dataFile("exp.ini"));
-    StringGrid grid = tools::makeComparisonGrid();
-    tools::loadComparison(shell, grid);  // no file: the grid stays empty
-    EXPECT_EQ(grid.cell(0, 0), "");
-    writeFileAtomic(shell.dataFile("exp.ini"), "M\xEAs\tPoupan\xE7" "a\tIPC\t\r\n06/1987\t18,02\t26,06\t\r\n");
-    grid.setCell(2, 1, "editado");
-    tools::loadComparison(shell, grid);
-    EXPECT_EQ(grid.cell(0, 0), "M\xC3\xAAs");
-    EXPECT_EQ(grid.cell(2, 1), "26,06");
-    EXPECT_EQ(grid.colCount(), 3);
-    std::filesystem::remove_all(dir);
 }
