@@ -79,6 +79,19 @@ private slots:
         QCOMPARE(readAll(program.file(QStringLiteral("teste.html"))), statement);
     }
 
+    void theSaveButtonOfTheLastPageFinalizesThenSaves() {
+        Program program;
+        auto* form = program.launch();
+        enterCalculation(form);
+        nextFileName() = program.file(QStringLiteral("direto.e12"));
+        click(form, "SalvarCalculo");
+        QVERIFY2(messages().isEmpty(), qPrintable(messages().join(QLatin1Char('|'))));
+        QVERIFY(!form->isVisible());
+        QVERIFY(QFile::exists(program.file(QStringLiteral("teste.html"))));
+        QCOMPARE(readAll(nextFileName()), readAll(program.file(QStringLiteral("temp2.back"))));
+        QVERIFY(readAll(nextFileName()).startsWith("Vers 1.2\r\n"));
+    }
+
     void abrirBackupRestoresTheLastCalculation() {
         Program program;
         auto* form = program.launch();

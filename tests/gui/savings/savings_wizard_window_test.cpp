@@ -39,6 +39,19 @@ private slots:
         QCOMPARE(child<QToolButton>(form, "AbrirBackup")->toolTip(), QStringLiteral("Abrir o último cálculo realizado."));
     }
 
+    void showingTheWindowClosesTheWindowsItExcludes() {
+        Program program;
+        QWidget configured(program.main.get(), Qt::Tool);
+        configured.setObjectName(QStringLiteral("TForm7"));
+        QWidget other(program.main.get(), Qt::Tool);
+        other.setObjectName(QStringLiteral("TForm6"));
+        configured.show();
+        other.show();
+        program.launch();
+        QVERIFY(!configured.isVisible());
+        QVERIFY(other.isVisible());
+    }
+
     void nextWithoutAPlanSaysSoAndStays() {
         Program program;
         auto* form = program.launch();
