@@ -9,7 +9,9 @@
 namespace ruvivavu::fgts {
 
 void loadTable(shell::Shell& shell) {
-    if (!shell.loadIndice(kTableFile)) throw UserMessage(kNoTable);
+    // Without the table nothing changes, not even `indice`.
+    if (!fileExists(shell.dataFile(kTableFile))) throw UserMessage(kNoTable);
+    shell.loadIndice(kTableFile);
 }
 
 void salvarx(const shell::Shell& shell, const Fields& fields) {
