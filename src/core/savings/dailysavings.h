@@ -181,7 +181,9 @@ public:
     // advances the quarterly state.
     Number devolvejuro(const std::string& date);
     // planocollor: builds the sheet into planilha (planilha must have been emptied to 2 rows;
-    // reachPage5() does that). Starts the quarterly state again at 0 and 1.
+    // reachPage5() does that). Starts the quarterly state again at 0 and 1. UserMessage "A data
+    // <base month> não existe na tabela, atualize o índice" when a plan's base month (SBase
+    // column 3) is not in indice; the rows written before stay.
     void buildSheet();
 
     // ---- Buttons ----

@@ -7,12 +7,17 @@
 
 namespace ruvivavu::savings {
 
-int monthRow(const StringGrid& indice, std::string_view month) {
-    int found = 1;
+int findMonthRow(const StringGrid& indice, std::string_view month) {
+    int found = -1;
     for (int row = 1; row < indice.rowCount(); ++row) {
         if (indice.cell(0, row) == month) found = row;
     }
     return found;
+}
+
+int monthRow(const StringGrid& indice, std::string_view month) {
+    const int found = findMonthRow(indice, month);
+    return found < 0 ? 1 : found;
 }
 
 void fillCurrencies(const StringGrid& indice, StringGrid& balances, int monthColumn, int currencyColumn) {

@@ -23,6 +23,9 @@ inline constexpr const char* kSavingsTable = "zurivodo13.tab";
 // Row of the last row whose column 0 equals the month; 1 when none does.
 int monthRow(const StringGrid& indice, std::string_view month);
 
+// Row of the last row whose column 0 equals the month; -1 when none does.
+int findMonthRow(const StringGrid& indice, std::string_view month);
+
 // One forward pass over the table with a cursor on the balances (rows 1.. of `balances`): each
 // time column 0 equals the month of the balance under the cursor (column `monthColumn`), that
 // balance takes column 32 into `currencyColumn` and the cursor moves on. A balance whose month

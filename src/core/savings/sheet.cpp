@@ -4,6 +4,7 @@
 #include "core/savings/dailysavings.h"
 
 #include "core/common/dates.h"
+#include "core/common/errors.h"
 #include "core/common/text.h"
 #include "core/savings/indextable.h"
 #include "core/savings/monthlyinterest.h"
@@ -132,7 +133,11 @@ void DailySavings::buildSheet() {
             sheet.setCell(kJoinName, s + 1, name);
         }
 
-        int g = monthRow(indice, SBase.cell(3, p));
+        // The walk reads the yields from the base month on; without that month in the table it
+        // would read the yields of unrelated months.
+        const std::string& baseMonth = SBase.cell(3, p);
+        int g = findMonthRow(indice, baseMonth);
+        if (g < 0) throw UserMessage("A data " + baseMonth + " não existe na tabela, atualize o índice");
         const int last = sheet.rowCount() - 1;
         for (int r = s; r <= last; ++r) {
             if (p == 1 && r == 1) continue;

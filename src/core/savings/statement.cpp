@@ -71,9 +71,10 @@ std::string DailySavings::statementBytes() {
         out.line("<tr><td> Tabela: Poupança Diária </td></tr>\r");
         int a = 0;
         for (size_t i = 0; i < plans.size(); ++i) {
-            if (!plans[i].checked) continue;
-            ++a;
             const int t = static_cast<int>(i) + 1;
+            // A checked plan without a month produced no balance row: it has no notes either.
+            if (!plans[i].checked || !checkinteiro(table.cell(PlanTable::Month, t))) continue;
+            ++a;
             out.line("<p><tr><td>" + SSaldo.cell(0, a) + " - saldo em conta em " + SSaldo.cell(3, a) + "/" +
                      SBase.cell(1, a) + " = <b>" + SSaldo.cell(2, a) + SSaldo.cell(4, a) + "</b></td></tr>");
             out.line("<p><tr><td> Percentual de correção monetária com base na variação da " +

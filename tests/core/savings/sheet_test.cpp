@@ -200,3 +200,23 @@ TEST(MonthlyInterest, QuarterlyCreditsEveryThirdMonthAndRestartsEachBuild) {
 }
 
 }  // namespace savings_test
+
+namespace savings_test {
+
+TEST(Sheet, BaseMonthMissingFromTheTableIsReported) {
+    Calculator c;
+    // The plan month is the table's last month: its base month is not in the table.
+    onePlan(c, verao(), "04/1989");
+    c.model.SPlanos.setCell(1, 1, "04/1989");
+    c.model.SBase.setCell(3, 1, "05/1989");
+    c.goTo(4);
+    try {
+        c.model.next();
+        FAIL();
+    } catch (const UserMessage& e) {
+        EXPECT_STREQ(e.what(), "A data 05/1989 não existe na tabela, atualize o índice");
+    }
+    EXPECT_EQ(c.model.page, 5);
+}
+
+}  // namespace savings_test

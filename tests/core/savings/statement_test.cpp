@@ -84,3 +84,23 @@ TEST(Statement, WithoutNotesAndWithoutMonthlyInterest) {
 }
 
 }  // namespace savings_test
+
+namespace savings_test {
+
+TEST(Statement, ACheckedPlanWithoutMonthHasNoNotes) {
+    Calculator c;
+    c.writeIndex({{"12/1988", "1"}, {"01/1989", "1"}, {"02/1989", "10"}, {"03/1989", "5"}});
+    c.setPlans({{"Sem data", "", "1", "", "", "X", "1", "Y", "2", ""},
+                {"Verão", "01/1989", "20,37", "", "NCz$", "LFT", "22,35", "IPC", "42,72", ""}});
+    c.check(0);
+    c.check(1);
+    c.model.next();
+    c.balance(1, "1", "1.000,00");
+    c.goTo(6);
+    const std::string s = text(c.model.finalizeToBytes());
+    EXPECT_TRUE(contains(s, "<p><tr><td>Verão - saldo em conta em 1/01/1989 = <b>NCz$1.000,00</b></td></tr>\r\n"
+                            "<p><tr><td> Percentual de correção monetária com base na variação da LFT para 01/1989"));
+    EXPECT_FALSE(contains(s, "variação da X"));
+}
+
+}  // namespace savings_test
