@@ -15,6 +15,17 @@ QChar blankOf(const QString& editMask) {
     return QLatin1Char('_');
 }
 
+// Whether a QLineEdit input mask holds fixed characters besides its input positions.
+bool qtMaskHasLiterals(const QString& qtMask) {
+    const QString picture = qtMask.section(QLatin1Char(';'), 0, 0);
+    for (int i = 0; i < picture.size(); ++i) {
+        const QChar c = picture.at(i);
+        if (c == QLatin1Char('\\')) return true;
+        if (!QStringLiteral("AaNnXx90DdHhBb#><!").contains(c)) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 QString toQtInputMask(const QString& editMask) {
@@ -145,8 +156,10 @@ void MaskDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, cons
     // An editor the user only passed through leaves the cell as it was.
     if (!line->isModified()) return;
     QString text = line->text();
-    if (!line->inputMask().isEmpty())
-        text = maskedCellText(line->displayText(), line->property("ruvivavuBlank").toChar());
+    // A mask with literals keeps them and shows its blanks as spaces ("  /  /    "); a mask of
+    // digits only (the anniversary day) stores just the digits typed, so "7" is not "7 ".
+    const bool literals = qtMaskHasLiterals(line->inputMask());
+    if (literals) text = maskedCellText(line->displayText(), line->property("ruvivavuBlank").toChar());
     model->setData(index, text, Qt::EditRole);
 }
 

@@ -114,7 +114,9 @@ void TableWindow::centreOnMainWindow() {
         area = mainWindow_->frameGeometry();
     else if (QScreen* screen = this->screen())
         area = screen->availableGeometry();
-    if (area.isValid()) move(area.center() - rect().center());
+    // The layout may still grow the window to its minimum when it first appears.
+    const QSize size = this->size().expandedTo(minimumSizeHint());
+    if (area.isValid()) move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
 }  // namespace ruvivavu::gui::savings

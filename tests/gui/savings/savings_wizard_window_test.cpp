@@ -134,7 +134,10 @@ private slots:
         QCOMPARE(form->pages()->currentIndex(), 2);
         QCOMPARE(cell(form->model().SBase, 4, 1), QStringLiteral("0,25"));
 
+        // A single digit typed into the two-digit day is the day, without a blank.
         click(form, "Anterior");
+        typeIntoCell(view, model, 3, 1, QStringLiteral("9"));
+        QCOMPARE(cell(form->model().SSaldo, 3, 1), QStringLiteral("9"));
         typeIntoCell(view, model, 3, 1, QStringLiteral("07"));
         form->planList()->setFocus();  // the focus leaves the grid
         QCOMPARE(cell(form->model().SSaldo, 3, 1), QStringLiteral("7"));
