@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QListWidget>
+#include <QScreen>
 #include <QStackedWidget>
 
 using namespace savings_gui;
@@ -77,6 +78,23 @@ private slots:
             QStringLiteral("SalvarCalculo"), QStringLiteral("Fechar"), QStringLiteral("Anterior"),
             QStringLiteral("Proximo"), QStringLiteral("Finalizar")};
         QCOMPARE(chain, expected);
+    }
+
+    void theWizardOpensCentredOnTheMainWindow() {
+        Program program;
+        program.main->setGeometry(40, 40, 1100, 800);
+        program.main->show();
+        (void)QTest::qWaitForWindowExposed(program.main.get());
+        auto* form = program.launch();
+        QCoreApplication::processEvents();
+        const QPoint offset = form->frameGeometry().center() - program.main->frameGeometry().center();
+        QVERIFY2(offset.manhattanLength() <= 40, qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
+        click(form, "AdicionarExpurgo");
+        const QString folder = qEnvironmentVariable("RUVIVAVU_SCREENSHOTS");
+        if (!folder.isEmpty() && form->screen()) {
+            QTest::qWait(200);
+            form->screen()->grabWindow(0).save(QDir(folder).filePath(QStringLiteral("desktop.png")));
+        }
     }
 
     void tableWindowsFit() {
