@@ -150,8 +150,8 @@ int main(int argc, char** argv) {
 
     try {
         if (args.options.dataFolder.empty()) {
-            args.options.dataFolder = ruvivavu::shell::resolveDataFolder(
-                programFolder(argv[0]), std::filesystem::current_path().string());
+            args.options.dataFolder =
+                ruvivavu::shell::resolveDataFolder(programFolder(argv[0]), std::filesystem::current_path().string());
         }
         const std::string ext = lowerExtension(args.options.input);
         std::string statement;

@@ -15,8 +15,8 @@ int main(int argc, char** argv) {
     app.setWindowIcon(gui::icons::application());
 
     shell::Shell shell;
-    shell.programFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QDir::separator())
-                              .toStdString();
+    shell.programFolder =
+        QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QDir::separator()).toStdString();
     shell.dataFolder = shell::resolveDataFolder(shell.programFolder, QDir::currentPath().toStdString());
     // A missing data folder would make every save fail later with a puzzling message: create it now.
     QDir().mkpath(QString::fromStdString(shell.dataFolder));

@@ -84,8 +84,7 @@ struct MainWindow::Private {
 // ---------------------------------------------------------------------------------------------
 // Construction
 
-MainWindow::MainWindow(shell::Shell& shell, QWidget* parent)
-    : QMainWindow(parent), shell_(shell), d_(new Private) {
+MainWindow::MainWindow(shell::Shell& shell, QWidget* parent) : QMainWindow(parent), shell_(shell), d_(new Private) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quorvel - Ruvivavu da Dudovizu 2.0"));
     setWindowIcon(icons::application());
@@ -130,8 +129,7 @@ MainWindow::MainWindow(shell::Shell& shell, QWidget* parent)
     mainEntry(calc, "DbitosJudiciaisSoPaulo1", QStringLiteral("Débitos Judiciais São Paulo"));
     // The month-by-month commands enable "Visualizar Impressão" themselves once their table is found.
     mainEntry(calc, "DbitosJudiciaisSoPaulomsams2", QStringLiteral("Débitos Judiciais São Paulo (mês a mês)"));
-    mainEntry(calc, "DbitosJudiciaisSoPaulomsams1",
-              QStringLiteral("Débitos Judiciais MG - MT - MS - ES (mês a mês)"));
+    mainEntry(calc, "DbitosJudiciaisSoPaulomsams1", QStringLiteral("Débitos Judiciais MG - MT - MS - ES (mês a mês)"));
     files->addSeparator();
     mainEntry(files, "Selecionartudo1", QStringLiteral("Selecionar tudo"))->setShortcut(QKeySequence::SelectAll);
     mainEntry(files, "Copiar1", QStringLiteral("Copiar"))->setShortcut(QKeySequence::Copy);
@@ -175,7 +173,8 @@ MainWindow::MainWindow(shell::Shell& shell, QWidget* parent)
     popCalc->addSeparator();
     addCommand(popCalc, QStringLiteral("MenuItem2"), QStringLiteral("Débitos Judiciais São Paulo"),
                QStringLiteral("DbitosJudiciaisSoPaulo1"), true);
-    addCommand(popCalc, QStringLiteral("DbitosJudiciaisSPmsams1"), QStringLiteral("Débitos Judiciais São Paulo (mês a mês)"),
+    addCommand(popCalc, QStringLiteral("DbitosJudiciaisSPmsams1"),
+               QStringLiteral("Débitos Judiciais São Paulo (mês a mês)"),
                QStringLiteral("DbitosJudiciaisSoPaulomsams2"), false);
     // The same handler as the main-menu entry; the action keeps a name of its own.
     addCommand(popCalc, QStringLiteral("DbitosJudiciaisMGmsams1"),
@@ -204,9 +203,9 @@ MainWindow::MainWindow(shell::Shell& shell, QWidget* parent)
     d_->panel->setObjectName(QStringLiteral("Panel1"));
     d_->panel->setFixedHeight(73);
     d_->panel->setAttribute(Qt::WA_StyledBackground);
-    d_->panel->setStyleSheet(QStringLiteral(
-        "#Panel1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbfcfe, stop:1 #e6ebf2);"
-        " border-bottom: 1px solid #b8c2d0; }"));
+    d_->panel->setStyleSheet(
+        QStringLiteral("#Panel1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbfcfe, stop:1 #e6ebf2);"
+                       " border-bottom: 1px solid #b8c2d0; }"));
     auto* panelLayout = new QHBoxLayout(d_->panel);
     panelLayout->setContentsMargins(4, 0, 4, 0);
     d_->pages = new QStackedWidget(d_->panel);
@@ -244,9 +243,8 @@ MainWindow::MainWindow(shell::Shell& shell, QWidget* parent)
     auto popupButton = [&](const char* name, const QString& caption, const QIcon& icon, QMenu* menu) {
         auto [action, button] = toolButton(buttonsPage, name, caption, icon);
         // The menu opens with its top-left corner at the button's bottom-left corner.
-        connect(action, &QAction::triggered, this, [button = button, menu] {
-            menu->popup(button->mapToGlobal(QPoint(0, button->height())));
-        });
+        connect(action, &QAction::triggered, this,
+                [button = button, menu] { menu->popup(button->mapToGlobal(QPoint(0, button->height()))); });
         button->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(button, &QWidget::customContextMenuRequested, this,
                 [button = button, menu](const QPoint& at) { menu->popup(button->mapToGlobal(at)); });
@@ -314,8 +312,8 @@ MainWindow::MainWindow(shell::Shell& shell, QWidget* parent)
     updatesSheet->setWindowTitle(QStringLiteral("Atualizações do Software"));
     commandButton("SpeedButton5", QStringLiteral("Buscar Atualizações do Software no Site"), icons::update());
     updatesSheet->layout()->addWidget(findChild<QToolButton*>(QStringLiteral("SpeedButton5")));
-    auto [tablesAction, tablesButton] = toolButton(updatesSheet, "SpeedButton7", QStringLiteral("Atualizar Tabelas"),
-                                                   icons::update());
+    auto [tablesAction, tablesButton] =
+        toolButton(updatesSheet, "SpeedButton7", QStringLiteral("Atualizar Tabelas"), icons::update());
     tablesAction->setToolTip(QStringLiteral("Atualizar Tabelas"));
     qobject_cast<QHBoxLayout*>(updatesSheet->layout())->addStretch();
     d_->pages->setCurrentIndex(0);
@@ -400,7 +398,8 @@ MainWindow::MainWindow(shell::Shell& shell, QWidget* parent)
             d_->pdfFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         const QString base = d_->documentPath.isEmpty() ? QStringLiteral("demonstrativo")
                                                         : QFileInfo(d_->documentPath).completeBaseName();
-        QFileDialog dialog(this, QStringLiteral("Exportar PDF"), QDir(d_->pdfFolder).filePath(base + QStringLiteral(".pdf")),
+        QFileDialog dialog(this, QStringLiteral("Exportar PDF"),
+                           QDir(d_->pdfFolder).filePath(base + QStringLiteral(".pdf")),
                            QStringLiteral("Arquivos PDF (*.pdf)"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("pdf"));
@@ -415,13 +414,15 @@ MainWindow::MainWindow(shell::Shell& shell, QWidget* parent)
         // The viewer does not reach the network: it shows where the page is, and the link opens the
         // page in the user's browser.
         d_->documentPath.clear();
-        d_->viewer->setHtml(QStringLiteral(
-            "<html><body style=\"font-family:Arial,sans-serif;\">"
-            "<h2 style=\"color:#1f3a5f;\">Atualização do software</h2>"
-            "<p>A página de atualização do Ruvivavu da Dudovizu fica no site da Quorvel:</p>"
-            "<p style=\"font-size:large;\"><a href=\"%1\">%1</a></p>"
-            "<p>Clique no endereço para abri-lo no seu navegador. É preciso estar conectado à Internet.</p>"
-            "</body></html>").arg(address.toHtmlEscaped()));
+        d_->viewer->setHtml(
+            QStringLiteral(
+                "<html><body style=\"font-family:Arial,sans-serif;\">"
+                "<h2 style=\"color:#1f3a5f;\">Atualização do software</h2>"
+                "<p>A página de atualização do Ruvivavu da Dudovizu fica no site da Quorvel:</p>"
+                "<p style=\"font-size:large;\"><a href=\"%1\">%1</a></p>"
+                "<p>Clique no endereço para abri-lo no seu navegador. É preciso estar conectado à Internet.</p>"
+                "</body></html>")
+                .arg(address.toHtmlEscaped()));
     };
     setCommandHandler(QStringLiteral("PginadeatualizaodosoftwarenaInternet1"), vendorPage);
     setCommandHandler(QStringLiteral("Acessar1"), vendorPage);
@@ -449,7 +450,9 @@ MainWindow::~MainWindow() {
     delete d_;
 }
 
-QString MainWindow::vendorPageAddress() { return QStringLiteral("https://www.quorvel.com.br/zurivodo.htm"); }
+QString MainWindow::vendorPageAddress() {
+    return QStringLiteral("https://www.quorvel.com.br/zurivodo.htm");
+}
 
 // ---------------------------------------------------------------------------------------------
 // Commands
@@ -480,7 +483,9 @@ void MainWindow::runCommand(const QString& handlerName, bool enablesPreview) {
     syncPreviewAction();
 }
 
-void MainWindow::addStartupStep(int step, std::function<void()> load) { d_->steps.emplace(step, std::move(load)); }
+void MainWindow::addStartupStep(int step, std::function<void()> load) {
+    d_->steps.emplace(step, std::move(load));
+}
 
 void MainWindow::enablePreview() {
     shell_.enablePreview();
@@ -488,8 +493,7 @@ void MainWindow::enablePreview() {
 }
 
 void MainWindow::syncPreviewAction() {
-    if (QAction* preview = command(QStringLiteral("VisualizarImpresso1")))
-        preview->setEnabled(shell_.previewEnabled);
+    if (QAction* preview = command(QStringLiteral("VisualizarImpresso1"))) preview->setEnabled(shell_.previewEnabled);
 }
 
 void MainWindow::showFontPage(bool show) {
@@ -566,7 +570,9 @@ void MainWindow::writeFontIni() {
 // ---------------------------------------------------------------------------------------------
 // Report viewer
 
-QTextBrowser* MainWindow::viewer() const { return d_->viewer; }
+QTextBrowser* MainWindow::viewer() const {
+    return d_->viewer;
+}
 
 void MainWindow::loadDocument(const QString& path) {
     if (path.isEmpty()) return;
@@ -590,7 +596,9 @@ void MainWindow::refreshViewer() {
     }
 }
 
-bool MainWindow::hasDocument() const { return !d_->viewer->document()->isEmpty(); }
+bool MainWindow::hasDocument() const {
+    return !d_->viewer->document()->isEmpty();
+}
 
 void MainWindow::copyStatement() {
     if (!hasDocument()) return;
@@ -605,6 +613,8 @@ int MainWindow::exportPdf(const QString& path) {
     return writePdf(*d_->viewer->document(), path, d_->printer.pageLayout());
 }
 
-QPrinter& MainWindow::printer() { return d_->printer; }
+QPrinter& MainWindow::printer() {
+    return d_->printer;
+}
 
 }  // namespace ruvivavu::gui

@@ -1,8 +1,8 @@
 // Pagination of statements for printers and PDF files.
 #include "gui/shell/printing.h"
 
-#include "core/common/errors.h"
 #include "core/common/encoding.h"
+#include "core/common/errors.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFont>
@@ -55,8 +55,7 @@ int renderDocument(const QTextDocument& source, QPagedPaintDevice& device) {
     doc->setDocumentMargin(0);
 
     const QRectF paintInches = device.pageLayout().paintRect(QPageLayout::Inch);
-    const QSizeF body(paintInches.width() * kLayoutDpi,
-                      (paintInches.height() - kFooterInches) * kLayoutDpi);
+    const QSizeF body(paintInches.width() * kLayoutDpi, (paintInches.height() - kFooterInches) * kLayoutDpi);
     const qreal footer = kFooterInches * kLayoutDpi;
     doc->setPageSize(body);
     const int pages = doc->pageCount();

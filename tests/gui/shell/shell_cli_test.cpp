@@ -59,10 +59,10 @@ private slots:
         QTest::newRow("no file") << QStringList{};
         QTest::newRow("unknown option") << QStringList{QStringLiteral("--cor"), QStringLiteral("a.e12")};
         QTest::newRow("option without value") << QStringList{QStringLiteral("a.e12"), QStringLiteral("--saida")};
-        QTest::newRow("unknown calculator") << QStringList{QStringLiteral("--calculadora"), QStringLiteral("sp"),
-                                                           QStringLiteral("a.e12")};
-        QTest::newRow("calculator for FGTS") << QStringList{QStringLiteral("--calculadora"),
-                                                            QStringLiteral("sp-mes"), QStringLiteral("a.fg")};
+        QTest::newRow("unknown calculator")
+            << QStringList{QStringLiteral("--calculadora"), QStringLiteral("sp"), QStringLiteral("a.e12")};
+        QTest::newRow("calculator for FGTS")
+            << QStringList{QStringLiteral("--calculadora"), QStringLiteral("sp-mes"), QStringLiteral("a.fg")};
         QTest::newRow("unknown extension") << QStringList{QStringLiteral("calculo.txt")};
         QTest::newRow("two files") << QStringList{QStringLiteral("a.e12"), QStringLiteral("b.e12")};
     }

@@ -75,9 +75,9 @@ private slots:
         const QStringList names = {QStringLiteral("SpeedButton3"), QStringLiteral("SpeedButton4"),
                                    QStringLiteral("Speedx2"),      QStringLiteral("SpeedButton8"),
                                    QStringLiteral("bfgt"),         QStringLiteral("SpeedButton2")};
-        const QStringList captions = {QStringLiteral("Imprimir"),   QStringLiteral("Calcular"),
-                                      QStringLiteral("Atualizar"),  QStringLiteral("Rendimento"),
-                                      QStringLiteral("FGTS"),       QStringLiteral("Fechar")};
+        const QStringList captions = {QStringLiteral("Imprimir"),  QStringLiteral("Calcular"),
+                                      QStringLiteral("Atualizar"), QStringLiteral("Rendimento"),
+                                      QStringLiteral("FGTS"),      QStringLiteral("Fechar")};
         for (int i = 0; i < names.size(); ++i) {
             auto* button = w.findChild<QToolButton*>(names[i]);
             QVERIFY2(button, qPrintable(names[i]));
@@ -327,7 +327,8 @@ private slots:
 
     void startupRunsTheStepsInOrderAndLoadsTheSavingsTable() {
         Fixture f;
-        writeBytes(f.data(QStringLiteral("zurivodo13.tab")), "01/01/1987\t1,00\r\n01/02/1987\t2,00\r\n01/03/1987\t3,00\r\n");
+        writeBytes(f.data(QStringLiteral("zurivodo13.tab")),
+                   "01/01/1987\t1,00\r\n01/02/1987\t2,00\r\n01/03/1987\t3,00\r\n");
         MainWindow& w = f.make();
         QList<int> order;
         for (int step : {8, 3, 6, 4, 5}) w.addStartupStep(step, [&order, step] { order << step; });
@@ -365,8 +366,9 @@ private slots:
             answer = yes;
             MainWindow& w = f.make();
             w.show();
-            QCOMPARE(questions, QStringList{QStringLiteral(
-                                    "O programa está ainda sem tabelas, é necessário baixá-las da Internet, continuar?")});
+            QCOMPARE(questions,
+                     QStringList{QStringLiteral(
+                         "O programa está ainda sem tabelas, é necessário baixá-las da Internet, continuar?")});
             if (yes) {
                 QTRY_VERIFY(!w.isVisible());
                 QTRY_VERIFY(QFile::exists(marker));
@@ -399,7 +401,8 @@ private slots:
         // Loose tags and a wrong charset declaration, bytes in Windows-1252.
         writeBytes(f.data(QStringLiteral("teste.html")),
                    "<html><head><meta charset=\"utf-8\"><title>Atualiza\xe7\xe3o</title></head><body>\r\n"
-                   "<span style=\"font-size:8.0pt;font-family:Arial\"><tr><td>D\xe9""bitos Judiciais S\xe3o Paulo"
+                   "<span style=\"font-size:8.0pt;font-family:Arial\"><tr><td>D\xe9"
+                   "bitos Judiciais S\xe3o Paulo"
                    "<td><div align=Right>1.234,56</div></td></td></tr></span></table>\r\n"
                    "<b>TOTAL = 1.234,56</b>\r\n");
         f.shell.showStatement("teste.html");

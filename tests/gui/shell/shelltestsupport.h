@@ -24,7 +24,9 @@ inline QStringList questions;
 inline bool answer = false;
 inline QStringList unexpectedDialogs;
 
-inline void recordMessage(QWidget*, const QString& message) { messages << message; }
+inline void recordMessage(QWidget*, const QString& message) {
+    messages << message;
+}
 inline bool recordQuestion(QWidget*, const QString& question) {
     questions << question;
     return answer;
@@ -38,7 +40,7 @@ public:
         QObject::connect(&timer_, &QTimer::timeout, [] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
                 unexpectedDialogs << QString::fromLatin1(modal->metaObject()->className()) + QStringLiteral(": ") +
-                                             modal->windowTitle();
+                                         modal->windowTitle();
                 if (auto* dialog = qobject_cast<QDialog*>(modal))
                     dialog->reject();
                 else
