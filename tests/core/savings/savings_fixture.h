@@ -43,9 +43,11 @@ public:
 // One index-table row: month, the same rate for every anniversary day unless `byDay` is given,
 // currency and divisor.
 struct IndexRow {
+    IndexRow(std::string m, std::string r, std::string c = "NCz$", std::string d = "")
+        : month(std::move(m)), rate(std::move(r)), currency(std::move(c)), divisor(std::move(d)) {}
     std::string month;
     std::string rate;
-    std::string currency = "NCz$";
+    std::string currency;
     std::string divisor;
 };
 
@@ -82,7 +84,7 @@ struct Calculator {
     static std::vector<IndexRow> months(const std::string& first, int count, const std::string& rate) {
         std::vector<IndexRow> rows;
         Date d = StrToDate("01/" + first);
-        for (int i = 0; i < count; ++i) rows.push_back({FormatDate("mm/yyyy", IncMonth(d, i)), rate});
+        for (int i = 0; i < count; ++i) rows.push_back({FormatDate("mm/yyyy", IncMonth(d, i)), rate, "NCz$", ""});
         return rows;
     }
 
@@ -116,7 +118,7 @@ struct Calculator {
 // Leaves the wizard on page 0 with every input typed.
 inline void typeTwoPlanCase(Calculator& c) {
     std::vector<IndexRow> index = {{"12/1988", ""}, {"01/1989", ""}, {"02/1989", ""}, {"03/1989", ""},
-                                   {"04/1989", "", "Cr$", "10"}, {"05/1989", "", "Cr$"}, {"06/1989", "", "Cr$"}};
+                                   {"04/1989", "", "Cr$", "10"}, {"05/1989", "", "Cr$", ""}, {"06/1989", "", "Cr$", ""}};
     // Day 1 and day 15 earn different yields.
     const char* day1[] = {"1", "2", "10", "5", "4", "3", "2,5"};
     const char* day15[] = {"1", "2,2", "11", "6", "4,4", "3,3", "2,75"};
