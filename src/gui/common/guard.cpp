@@ -2,6 +2,7 @@
 #include "gui/common/guard.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace ruvivavu::gui {
 
@@ -24,10 +25,12 @@ void showMessage(QWidget* parent, const QString& message) {
 
 bool askYesNo(QWidget* parent, const QString& question) {
     if (g_answerer) return g_answerer(parent, question);
-    QMessageBox box(QMessageBox::Question, kAppTitle, question, QMessageBox::Yes | QMessageBox::No, parent);
-    box.setButtonText(QMessageBox::Yes, QStringLiteral("Sim"));
-    box.setButtonText(QMessageBox::No, QStringLiteral("Não"));
-    return box.exec() == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, kAppTitle, question, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(QStringLiteral("Sim"), QMessageBox::YesRole);
+    box.addButton(QStringLiteral("Não"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 }  // namespace ruvivavu::gui
