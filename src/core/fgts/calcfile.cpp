@@ -10,7 +10,9 @@ namespace ruvivavu::fgts {
 
 namespace {
 
-const char* flag(bool value) { return value ? "true" : "false"; }
+const char* flag(bool value) {
+    return value ? "true" : "false";
+}
 
 // A count in line 1 larger than the file is read as the file's own lines followed by empty ones;
 // this bounds the empty ones so a damaged count cannot exhaust memory.
@@ -22,17 +24,15 @@ std::vector<std::string> calcFileLines(const Fields& f) {
     std::vector<std::string> lines;
     lines.push_back(std::to_string(f.header.size()));
     lines.insert(lines.end(), f.header.begin(), f.header.end());
-    lines.insert(lines.end(), {f.dataini, flag(f.cjuros), flag(f.chonorarios), flag(f.ccustas),
-                               f.datajuros, f.txjur, f.hono, f.cust, flag(f.cverao), f.jcsaldos,
-                               flag(f.ccollor), f.jcollor, flag(f.jr3), flag(f.jr6)});
+    lines.insert(lines.end(),
+                 {f.dataini, flag(f.cjuros), flag(f.chonorarios), flag(f.ccustas), f.datajuros, f.txjur, f.hono, f.cust,
+                  flag(f.cverao), f.jcsaldos, flag(f.ccollor), f.jcollor, flag(f.jr3), flag(f.jr6)});
     return lines;
 }
 
 void readCalcLines(const std::vector<std::string>& lines, Fields& f) {
     std::size_t next = 0;
-    auto readLine = [&]() -> std::string {
-        return next < lines.size() ? lines[next++] : (++next, std::string());
-    };
+    auto readLine = [&]() -> std::string { return next < lines.size() ? lines[next++] : (++next, std::string()); };
     f.header.clear();
     const int count = StrToInt(readLine());
     const long headerLines = std::min<long>(count, kMaxHeaderLines);

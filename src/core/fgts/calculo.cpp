@@ -11,9 +11,9 @@ namespace {
 // One economic plan of the calculator.
 struct Plano {
     int row;
-    const char* label;       // column 0
-    const char* monthKey;    // the month whose currency the statement value is in
-    const char* baseDate;    // the month whose coefficient the correction starts from
+    const char* label;     // column 0
+    const char* monthKey;  // the month whose currency the statement value is in
+    const char* baseDate;  // the month whose coefficient the correction starts from
     Number factorJR3;
     Number factorJR6;
 };
@@ -59,8 +59,8 @@ int mesesDeJuros(const Date& dataini, const Date& datajuros) {
 
 void writeHeadings(StringGrid& planilha) {
     static const char* const kHeadings[kPlanilhaCols] = {
-        "<b>Data</b>",  "<b>Valor original</b>", "<b>Diferença</b>", "<b>Valor da JAM</b>",
-        "<b>Valor Corrigido</b>", "<b>Juros</b>", "<b>Total</b>"};
+        "<b>Data</b>",  "<b>Valor original</b>", "<b>Diferença</b>", "<b>Valor da JAM</b>", "<b>Valor Corrigido</b>",
+        "<b>Juros</b>", "<b>Total</b>"};
     for (int col = 0; col < kPlanilhaCols; ++col) planilha.setCell(col, 0, kHeadings[col]);
 }
 
@@ -139,7 +139,9 @@ void computePlanilha(const Fields& f, const StringGrid& indice, StringGrid& plan
     planilha.setRowCount(last + 1);
 }
 
-Calculo::Calculo() : planilha(kPlanilhaCols, 5, 0, 1) { writeHeadings(planilha); }
+Calculo::Calculo() : planilha(kPlanilhaCols, 5, 0, 1) {
+    writeHeadings(planilha);
+}
 
 void Calculo::onShow() {
     page = 0;

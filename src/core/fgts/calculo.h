@@ -2,9 +2,9 @@
 // the wizard's page counter, the result grid `planilha` and the computation of "Finalizar".
 #pragma once
 
+#include "core/common/dates.h"
 #include "core/common/grid.h"
 #include "core/common/numeric.h"
-#include "core/common/dates.h"
 
 #include <optional>
 #include <string>

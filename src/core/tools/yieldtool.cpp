@@ -23,7 +23,9 @@ void Rendimento::calcular() {
     }
 }
 
-StringGrid makeComparisonGrid() { return StringGrid(3, 5, 0, 1); }
+StringGrid makeComparisonGrid() {
+    return StringGrid(3, 5, 0, 1);
+}
 
 void loadComparison(const shell::Shell& shell, StringGrid& grid) {
     const std::string path = shell.dataFile(kComparisonFile);

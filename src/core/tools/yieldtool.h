@@ -12,10 +12,10 @@ namespace ruvivavu::tools {
 inline constexpr const char* kComparisonFile = "exp.ini";
 
 struct Rendimento {
-    std::string edit1;           // balance in the purge month
-    std::string edit2;           // balance in the following month
-    std::string edit4 = "1.000"; // currency-change divisor
-    std::string edit3;           // the result
+    std::string edit1;                 // balance in the purge month
+    std::string edit2;                 // balance in the following month
+    std::string edit4 = "1.000";       // currency-change divisor
+    std::string edit3;                 // the result
     bool excluirMeioPorCento = false;  // CheckBox1
     bool mudancaDeMoeda = false;       // CheckBox2
 

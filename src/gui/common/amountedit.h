@@ -11,9 +11,9 @@ class AmountEdit : public QLineEdit {
     Q_OBJECT
 public:
     enum class Kind {
-        Amount,             // digits only, re-formatted with "#,##0.00"
-        AmountWithComma,    // the same, the comma also passes the key filter (re-formatting drops it)
-        Rate,               // digits and the comma, kept as typed
+        Amount,           // digits only, re-formatted with "#,##0.00"
+        AmountWithComma,  // the same, the comma also passes the key filter (re-formatting drops it)
+        Rate,             // digits and the comma, kept as typed
     };
 
     explicit AmountEdit(Kind kind = Kind::Amount, QWidget* parent = nullptr);

@@ -166,9 +166,9 @@ void FgtsWindow::buildPages() {
     auto* p5 = new QWidget(pages_);
     auto* l5 = pageLayout(p5);
     l5->addStretch();
-    auto* save = named(new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton),
-                                       QStringLiteral("Salvar o cálculo"), p5),
-                       "SpeedButton3");
+    auto* save = named(
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Salvar o cálculo"), p5),
+        "SpeedButton3");
     save->setToolTip(QStringLiteral("Salvar Cálculo"));
     bfim_ = named(new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("Finalizar"), p5),
                   "Bfim");
@@ -217,9 +217,9 @@ QWidget* FgtsWindow::buildBars() {
     };
     connect(tool(top, tl, "ToolbarButton971", QStringLiteral("Novo"), QStringLiteral("Novo"), QStyle::SP_FileIcon),
             &QToolButton::clicked, this, &FgtsWindow::novo);
-    connect(tool(top, tl, "Sabrir", QStringLiteral("Abrir"), QStringLiteral("Abrir Cálculo"),
-                 QStyle::SP_DialogOpenButton),
-            &QToolButton::clicked, this, &FgtsWindow::abrir);
+    connect(
+        tool(top, tl, "Sabrir", QStringLiteral("Abrir"), QStringLiteral("Abrir Cálculo"), QStyle::SP_DialogOpenButton),
+        &QToolButton::clicked, this, &FgtsWindow::abrir);
     connect(tool(top, tl, "SpeedButton8", QStringLiteral("Abrir Backup"), QStringLiteral("Abrir último cálculo"),
                  QStyle::SP_BrowserReload),
             &QToolButton::clicked, this, &FgtsWindow::abrirBackup);
@@ -256,9 +256,13 @@ QWidget* FgtsWindow::buildBars() {
     return wrap;
 }
 
-int FgtsWindow::currentPage() const { return pages_->currentIndex(); }
+int FgtsWindow::currentPage() const {
+    return pages_->currentIndex();
+}
 
-void FgtsWindow::showPage(int page) { pages_->setCurrentIndex(page); }
+void FgtsWindow::showPage(int page) {
+    pages_->setCurrentIndex(page);
+}
 
 void FgtsWindow::readFields() {
     ruvivavu::fgts::Fields& f = calculo_.fields;

@@ -16,8 +16,12 @@ namespace {
 InfoWindow* g_instance = nullptr;
 }
 
-InfoWindow* InfoWindow::instance() { return g_instance; }
-void InfoWindow::setInstance(InfoWindow* window) { g_instance = window; }
+InfoWindow* InfoWindow::instance() {
+    return g_instance;
+}
+void InfoWindow::setInstance(InfoWindow* window) {
+    g_instance = window;
+}
 
 QStringList InfoWindow::noticeLines() {
     return {

@@ -68,9 +68,9 @@ YieldWindow::YieldWindow(shell::Shell& shell, QWidget* parent)
     auto* opcoes = new QGroupBox(QStringLiteral("Opções para cálculo "), calc);
     auto* ol = new QVBoxLayout(opcoes);
     ol->setSpacing(4);
-    checkBox1_ = named(new QCheckBox(QStringLiteral("Excluir 0,5% - somente no caso de uso do índice da poupança"),
-                                     opcoes),
-                       "CheckBox1");
+    checkBox1_ =
+        named(new QCheckBox(QStringLiteral("Excluir 0,5% - somente no caso de uso do índice da poupança"), opcoes),
+              "CheckBox1");
     ol->addWidget(checkBox1_);
     auto* bevel = new QFrame(opcoes);
     bevel->setFrameShape(QFrame::HLine);

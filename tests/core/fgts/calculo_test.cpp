@@ -61,13 +61,13 @@ TEST(FgtsPlanilha, WorkedCaseBothPlansWithInterestFeesAndCosts) {
     const StringGrid p = compute(fgts_test::workedCase());
     ASSERT_EQ(p.rowCount(), 12);
     EXPECT_EQ(rowOf(p, 0), (std::vector<std::string>{"<b>Data</b>", "<b>Valor original</b>", "<b>Diferença</b>",
-                                                     "<b>Valor da JAM</b>", "<b>Valor Corrigido</b>",
-                                                     "<b>Juros</b>", "<b>Total</b>"}));
+                                                     "<b>Valor da JAM</b>", "<b>Valor Corrigido</b>", "<b>Juros</b>",
+                                                     "<b>Total</b>"}));
     // 1.234,56 x 0,355693 = 439,12; 3,456789 / 1,234567 = 2,800001; 64 months at 0,5 %.
     EXPECT_EQ(rowOf(p, 1), (std::vector<std::string>{"03/89", "NCz$ 1.234,56", "439,12", "2,800001", "1.229,54",
                                                      "393,45", "1.622,99"}));
-    EXPECT_EQ(rowOf(p, 2), (std::vector<std::string>{"05/90", "Cr$ 2.345,67", "427.189,69", "1,473684",
-                                                     "629.542,61", "201.453,64", "830.996,25"}));
+    EXPECT_EQ(rowOf(p, 2), (std::vector<std::string>{"05/90", "Cr$ 2.345,67", "427.189,69", "1,473684", "629.542,61",
+                                                     "201.453,64", "830.996,25"}));
     EXPECT_EQ(rowOf(p, 3), kBlank);
     EXPECT_EQ(p.cell(4, 4), "<b>R$ 630.772,15</b>");
     EXPECT_EQ(p.cell(5, 4), "<b>R$ 201.847,09</b>");
@@ -110,8 +110,8 @@ TEST(FgtsPlanilha, OnlyCollorLeavesRowOneBlankAndUsesSixPercentFactor) {
     const StringGrid p = compute(f);
     EXPECT_EQ(rowOf(p, 1), kBlank);
     // 1.000,00 x 92,496404; 3,700000 / 2,500000.
-    EXPECT_EQ(rowOf(p, 2), (std::vector<std::string>{"05/90", "Cr$ 1.000,00", "92.496,40", "1,480000",
-                                                     "136.894,67", "0,00", "136.894,67"}));
+    EXPECT_EQ(rowOf(p, 2), (std::vector<std::string>{"05/90", "Cr$ 1.000,00", "92.496,40", "1,480000", "136.894,67",
+                                                     "0,00", "136.894,67"}));
     // The currency is the update date's own month, though the coefficient is July's.
     EXPECT_EQ(p.cell(4, 4), "<b>R$ 136.894,67</b>");
     EXPECT_EQ(p.cell(6, 7), "<b>6%</b>");

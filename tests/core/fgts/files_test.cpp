@@ -78,8 +78,13 @@ TEST(FgtsFile, ReadingRules) {
     Fields f;
     // Only an exact "true" ticks; money texts are re-formatted as typing them would be; a short
     // file leaves the rest empty with every flag clear.
-    readCalcLines({"1", "cabe\xC3\xA7" "alho", "01/06/2005", "TRUE", "true ", "true", "", "6"}, f);
-    EXPECT_EQ(f.header, std::vector<std::string>{"cabe\xC3\xA7" "alho"});
+    readCalcLines({"1",
+                   "cabe\xC3\xA7"
+                   "alho",
+                   "01/06/2005", "TRUE", "true ", "true", "", "6"},
+                  f);
+    EXPECT_EQ(f.header, std::vector<std::string>{"cabe\xC3\xA7"
+                                                 "alho"});
     EXPECT_FALSE(f.cjuros);
     EXPECT_FALSE(f.chonorarios);
     EXPECT_TRUE(f.ccustas);

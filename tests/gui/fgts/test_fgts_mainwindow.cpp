@@ -21,7 +21,9 @@ using namespace ruvivavu::gui;
 
 namespace {
 QStringList g_messages;
-void record(QWidget*, const QString& message) { g_messages << message; }
+void record(QWidget*, const QString& message) {
+    g_messages << message;
+}
 
 FgtsWindow* fgtsWindow() {
     for (QWidget* w : QApplication::topLevelWidgets())

@@ -1,7 +1,7 @@
 // Drives the FGTS purge window offscreen: launch, navigation with its checks and skips, the amount
 // and date fields, a finished calculation reaching the viewer, and the calculation files.
-#include "core/common/fileio.h"
 #include "core/common/errors.h"
+#include "core/common/fileio.h"
 #include "core/shell/shell.h"
 #include "gui/common/amountedit.h"
 #include "gui/common/dateedit.h"
@@ -20,7 +20,9 @@ using namespace ruvivavu::gui;
 namespace {
 
 QStringList g_messages;
-void record(QWidget*, const QString& message) { g_messages << message; }
+void record(QWidget*, const QString& message) {
+    g_messages << message;
+}
 
 const char* const kTable =
     "M\xEAs\tA\tB\tC\tD\tE\tJAM 3%\tJAM 6%\tMoeda\t\r\n"

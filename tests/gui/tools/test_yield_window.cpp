@@ -18,7 +18,9 @@ using namespace ruvivavu::gui;
 
 namespace {
 QStringList g_messages;
-void record(QWidget*, const QString& message) { g_messages << message; }
+void record(QWidget*, const QString& message) {
+    g_messages << message;
+}
 }  // namespace
 
 class TestYieldWindow : public QObject {
@@ -80,7 +82,9 @@ private slots:
         QCOMPARE(child<QTableView>("StringAlignGrid1")->model()->rowCount(), 4);
         QCOMPARE(window_->comparison().cell(0, 1), std::string());
         window_->hide();
-        writeFileAtomic(shell_.dataFile("exp.ini"), "M\xEAs\tPoupan\xE7" "a\tIPC\t\r\n06/1987\t18,02\t26,06\t\r\n");
+        writeFileAtomic(shell_.dataFile("exp.ini"),
+                        "M\xEAs\tPoupan\xE7"
+                        "a\tIPC\t\r\n06/1987\t18,02\t26,06\t\r\n");
         window_->show();
         auto* model = child<QTableView>("StringAlignGrid1")->model();
         QCOMPARE(model->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("IPC"));
