@@ -153,8 +153,12 @@ public:
 
     // ---- Navigation ----
 
-    // "Próximo": page + 1 (not above 6), then the work of the page reached. UserMessage when a
-    // check sends the wizard back to page 0 (the page is 0 when it is thrown).
+    // "Próximo": page + 1 (not above 6), then the work of the page reached.
+    // - Page 1 checks: UserMessage "escolha um plano" (no plan row, including a list where only
+    //   "Atualizar até" is left) and "A data <month> não existe na tabela, atualize o índice";
+    //   both thrown with the page back at 0.
+    // - Page 5: UserMessage for a base month missing from the table (see buildSheet).
+    // - Conversion and arithmetic errors leave the page reached and what was written so far.
     void next();
     // "Anterior": page - 1 (not below 0); no work.
     void previous();
