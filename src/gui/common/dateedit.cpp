@@ -5,6 +5,7 @@
 #include "gui/common/guard.h"
 
 #include <QFocusEvent>
+#include <QTimer>
 
 namespace ruvivavu::gui {
 
@@ -43,7 +44,10 @@ void DateEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     // Another window taking over (a message box, a menu) is not leaving the field.
     const bool away = event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
-    if (!leaving_ && !away) guarded(this, [this] { applyExitRule(); });
+    if (leaving_ || away) return;
+    // A date that cannot be repaired keeps the focus, so the field is corrected before moving on.
+    if (!guarded(this, [this] { applyExitRule(); }))
+        QTimer::singleShot(0, this, [this] { setFocus(Qt::OtherFocusReason); });
 }
 
 }  // namespace ruvivavu::gui

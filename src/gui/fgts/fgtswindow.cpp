@@ -63,6 +63,7 @@ void setRadio(QRadioButton* a, QRadioButton* b, bool aOn, bool bOn) {
 FgtsWindow::FgtsWindow(shell::Shell& shell, QWidget* parent) : QWidget(parent, Qt::Window), shell_(shell) {
     setObjectName(QStringLiteral("FormFGTS"));
     setWindowTitle(QStringLiteral("Expurgos FGTS"));
+    setAttribute(Qt::WA_QuitOnClose, false);  // closing the main window ends the program
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -43,6 +43,7 @@ QStringList InfoWindow::noticeLines() {
 InfoWindow::InfoWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Fevereiro de 1989"));
+    setAttribute(Qt::WA_QuitOnClose, false);  // closing the main window ends the program
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -95,8 +95,17 @@ private slots:
         QCOMPARE(window_->currentPage(), 0);
         QCOMPARE(window_->focusWidget(), child<QWidget>("Dataini"));
 
-        // The leave rule repairs the date before it is checked.
+        // A half-typed day stops "Próximo" with the conversion message of the leave rule.
         auto* dataini = child<DateEdit>("Dataini");
+        dataini->setFocus();
+        dataini->setMaskText(QStringLiteral("1 /02/2000"));
+        g_messages.clear();
+        click("SpeedButton2");
+        QCOMPARE(g_messages, QStringList{QStringLiteral("'1/' is not a valid integer value")});
+        QCOMPARE(window_->currentPage(), 0);
+
+        // The leave rule repairs the date before it is checked.
+        dataini->clear();
         dataini->setFocus();
         QTest::keyClicks(dataini, QStringLiteral("31021999"));
         child<QCheckBox>("Ccustas")->setChecked(true);
