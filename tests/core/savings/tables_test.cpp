@@ -78,7 +78,7 @@ TEST(PlanTable, GravarSortsByYearThenMonthAndRebuildsThePlanList) {
     EXPECT_EQ(reread.grid.cell(0, 0), "Expurgo");
 }
 
-TEST(IndexApplicationTable, ToggleAndEditableColumns) {
+TEST(IndexApplicationTable, ToggleAndOverride) {
     IndexApplicationTable table;
     EXPECT_TRUE(table.clickCell(2, 1));
     EXPECT_EQ(table.grid.cell(2, 1), "Não");
@@ -88,8 +88,6 @@ TEST(IndexApplicationTable, ToggleAndEditableColumns) {
     EXPECT_EQ(table.grid.cell(2, 1), "Não");
     EXPECT_FALSE(table.clickCell(1, 1));
     EXPECT_FALSE(table.clickCell(2, 0));
-    EXPECT_TRUE(table.selectCell(1, 1));
-    EXPECT_FALSE(table.selectCell(2, 1));
 
     table.grid.setRowCount(3);
     table.grid.setRow(1, {"02/1989", "5", "Sim"});
