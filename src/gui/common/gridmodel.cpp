@@ -18,16 +18,22 @@ GridModel::GridModel(StringGrid& grid, FixedRows fixedRows, QObject* parent)
     shownCols_ = columnCount();
 }
 
-void GridModel::setEditable(std::function<bool(int col, int row)> editable) { editable_ = std::move(editable); }
+void GridModel::setEditable(std::function<bool(int col, int row)> editable) {
+    editable_ = std::move(editable);
+}
 
 void GridModel::setEditableColumns(std::initializer_list<int> columns) {
     std::set<int> set(columns);
     editable_ = [set](int col, int) { return set.count(col) > 0; };
 }
 
-void GridModel::setEditHook(std::function<void(int col, int row)> hook) { editHook_ = std::move(hook); }
+void GridModel::setEditHook(std::function<void(int col, int row)> hook) {
+    editHook_ = std::move(hook);
+}
 
-QString GridModel::heading(int col) const { return qs(grid_.cell(col, 0)); }
+QString GridModel::heading(int col) const {
+    return qs(grid_.cell(col, 0));
+}
 
 int GridModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid()) return 0;
@@ -43,22 +49,22 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const int row = gridRow(index);
     switch (role) {
-    case Qt::DisplayRole:
-    case Qt::EditRole:
-        return qs(grid_.cell(index.column(), row));
-    case Qt::FontRole:
-        if (mode_ == FixedRows::AsRows && row < grid_.fixedRows()) {
-            QFont font;
-            font.setBold(true);
-            return font;
-        }
-        return {};
-    case Qt::BackgroundRole:
-        if (mode_ == FixedRows::AsRows && row < grid_.fixedRows()) return QPalette().brush(QPalette::Button);
-        if (index.column() < grid_.fixedCols()) return QPalette().brush(QPalette::AlternateBase);
-        return {};
-    default:
-        return {};
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return qs(grid_.cell(index.column(), row));
+        case Qt::FontRole:
+            if (mode_ == FixedRows::AsRows && row < grid_.fixedRows()) {
+                QFont font;
+                font.setBold(true);
+                return font;
+            }
+            return {};
+        case Qt::BackgroundRole:
+            if (mode_ == FixedRows::AsRows && row < grid_.fixedRows()) return QPalette().brush(QPalette::Button);
+            if (index.column() < grid_.fixedCols()) return QPalette().brush(QPalette::AlternateBase);
+            return {};
+        default:
+            return {};
     }
 }
 

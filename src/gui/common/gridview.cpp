@@ -58,7 +58,9 @@ void GridView::setModel(QAbstractItemModel* model) {
     }
 }
 
-bool GridView::isInside(QWidget* widget) const { return widget && (widget == this || isAncestorOf(widget)); }
+bool GridView::isInside(QWidget* widget) const {
+    return widget && (widget == this || isAncestorOf(widget));
+}
 
 void GridView::onFocusChanged(QWidget* old, QWidget* now) {
     if (isInside(now)) {

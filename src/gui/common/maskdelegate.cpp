@@ -35,37 +35,37 @@ QString toQtInputMask(const QString& editMask) {
     for (int i = 0; i < picture.size(); ++i) {
         const QChar c = picture.at(i);
         switch (c.unicode()) {
-        case '!':
-        case '>':
-        case '<':
-            break;  // alignment and case switches have no input meaning here
-        case '0':
-        case '9':
-            out += QLatin1Char('0');
-            break;
-        case '#':
-            out += QLatin1Char('#');
-            break;
-        case 'L':
-        case 'l':
-            out += QLatin1Char('a');
-            break;
-        case 'A':
-        case 'a':
-            out += QLatin1Char('n');
-            break;
-        case 'C':
-        case 'c':
-            out += QLatin1Char('x');
-            break;
-        case '\\':
-            if (i + 1 < picture.size()) out += QLatin1Char('\\') + picture.at(++i);
-            break;
-        default:
-            // A literal; escape the characters Qt's masks give a meaning to.
-            if (QStringLiteral("AaNnXx90Dd#HhBb><!{}[]\\").contains(c)) out += QLatin1Char('\\');
-            out += c;
-            break;
+            case '!':
+            case '>':
+            case '<':
+                break;  // alignment and case switches have no input meaning here
+            case '0':
+            case '9':
+                out += QLatin1Char('0');
+                break;
+            case '#':
+                out += QLatin1Char('#');
+                break;
+            case 'L':
+            case 'l':
+                out += QLatin1Char('a');
+                break;
+            case 'A':
+            case 'a':
+                out += QLatin1Char('n');
+                break;
+            case 'C':
+            case 'c':
+                out += QLatin1Char('x');
+                break;
+            case '\\':
+                if (i + 1 < picture.size()) out += QLatin1Char('\\') + picture.at(++i);
+                break;
+            default:
+                // A literal; escape the characters Qt's masks give a meaning to.
+                if (QStringLiteral("AaNnXx90Dd#HhBb><!{}[]\\").contains(c)) out += QLatin1Char('\\');
+                out += c;
+                break;
         }
     }
     return out + QLatin1Char(';') + blankOf(editMask);
@@ -79,10 +79,18 @@ QString maskedCellText(const QString& displayText, QChar blank) {
 
 MaskDelegate::MaskDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
 
-void MaskDelegate::setColumnMask(int column, const QString& editMask) { columnMasks_[column] = editMask; }
-void MaskDelegate::setHeadingMask(const QString& heading, const QString& editMask) { headingMasks_[heading] = editMask; }
-void MaskDelegate::setColumnFilter(int column, Filter filter) { columnFilters_[column] = filter; }
-void MaskDelegate::setHeadingFilter(const QString& heading, Filter filter) { headingFilters_[heading] = filter; }
+void MaskDelegate::setColumnMask(int column, const QString& editMask) {
+    columnMasks_[column] = editMask;
+}
+void MaskDelegate::setHeadingMask(const QString& heading, const QString& editMask) {
+    headingMasks_[heading] = editMask;
+}
+void MaskDelegate::setColumnFilter(int column, Filter filter) {
+    columnFilters_[column] = filter;
+}
+void MaskDelegate::setHeadingFilter(const QString& heading, Filter filter) {
+    headingFilters_[heading] = filter;
+}
 
 QString MaskDelegate::headingOf(const QModelIndex& index) const {
     if (!index.model()) return {};
@@ -120,17 +128,17 @@ QWidget* MaskDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     }
     QString pattern;
     switch (filter(index)) {
-    case Filter::Amount:
-        pattern = QStringLiteral("[0-9.,]*");
-        break;
-    case Filter::Rate:
-        pattern = QStringLiteral("[0-9,]*");
-        break;
-    case Filter::Day:
-        pattern = QStringLiteral("[0-9]*");
-        break;
-    case Filter::None:
-        break;
+        case Filter::Amount:
+            pattern = QStringLiteral("[0-9.,]*");
+            break;
+        case Filter::Rate:
+            pattern = QStringLiteral("[0-9,]*");
+            break;
+        case Filter::Day:
+            pattern = QStringLiteral("[0-9]*");
+            break;
+        case Filter::None:
+            break;
     }
     if (!pattern.isEmpty()) line->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), line));
     return line;

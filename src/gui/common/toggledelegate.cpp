@@ -15,11 +15,15 @@ constexpr int kMarkLeft = 25;  // the mark sits right of the short text
 constexpr int kMarkSize = 12;
 }  // namespace
 
-QString toggledSimNao(const QString& text) { return text == kNao ? kSim : kNao; }
+QString toggledSimNao(const QString& text) {
+    return text == kNao ? kSim : kNao;
+}
 
 ToggleDelegate::ToggleDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
 
-void ToggleDelegate::setToggler(std::function<void(const QModelIndex&)> toggler) { toggler_ = std::move(toggler); }
+void ToggleDelegate::setToggler(std::function<void(const QModelIndex&)> toggler) {
+    toggler_ = std::move(toggler);
+}
 
 void ToggleDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
     QStyledItemDelegate::paint(painter, option, index);
@@ -66,20 +70,20 @@ bool ToggleDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const
                                  const QModelIndex& index) {
     if (!event || !index.isValid()) return false;
     switch (event->type()) {
-    case QEvent::MouseButtonRelease: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() != Qt::LeftButton || !option.rect.contains(mouse->position().toPoint())) return false;
-        toggle(model, index);
-        return true;
-    }
-    case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Space && key != Qt::Key_Select) return false;
-        toggle(model, index);
-        return true;
-    }
-    default:
-        return false;
+        case QEvent::MouseButtonRelease: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() != Qt::LeftButton || !option.rect.contains(mouse->position().toPoint())) return false;
+            toggle(model, index);
+            return true;
+        }
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key != Qt::Key_Space && key != Qt::Key_Select) return false;
+            toggle(model, index);
+            return true;
+        }
+        default:
+            return false;
     }
 }
 

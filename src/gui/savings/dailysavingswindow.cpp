@@ -58,7 +58,9 @@ QString chooseFile(QWidget* parent, bool save) {
     return dialog.selectedFiles().first();
 }
 
-int slot(TForm2::GridId id) { return static_cast<int>(id); }
+int slot(TForm2::GridId id) {
+    return static_cast<int>(id);
+}
 
 std::vector<std::string> memoLines(const QPlainTextEdit* memo) {
     const QString text = memo->toPlainText();
@@ -89,7 +91,9 @@ QPushButton* limparButton(QWidget* parent, const QString& objectName) {
 
 }  // namespace
 
-void TForm2::setFileChooser(FileChooser chooser) { g_fileChooser = std::move(chooser); }
+void TForm2::setFileChooser(FileChooser chooser) {
+    g_fileChooser = std::move(chooser);
+}
 
 template <class F>
 bool TForm2::act(F&& action) {
@@ -147,7 +151,8 @@ TForm2::TForm2(QWidget* mainWindow, DailySavings& model, QWidget* planWindow, QW
     fechar_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Fechar"), this);
     anterior_ = new QPushButton(style()->standardIcon(QStyle::SP_ArrowLeft), QStringLiteral("Anterior"), this);
     proximo_ = new QPushButton(style()->standardIcon(QStyle::SP_ArrowRight), QStringLiteral("Próximo"), this);
-    finalizar_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("Finalizar"), this);
+    finalizar_ =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("Finalizar"), this);
     fechar_->setObjectName(QStringLiteral("Fechar"));
     anterior_->setObjectName(QStringLiteral("Anterior"));
     proximo_->setObjectName(QStringLiteral("Proximo"));
@@ -210,10 +215,16 @@ TForm2::TForm2(QWidget* mainWindow, DailySavings& model, QWidget* planWindow, QW
     resize(538, 417);
 }
 
-TForm2::~TForm2() { model_.showWindow = nullptr; }
+TForm2::~TForm2() {
+    model_.showWindow = nullptr;
+}
 
-GridView* TForm2::gridView(GridId id) const { return grids_[slot(id)].view; }
-GridModel* TForm2::gridModel(GridId id) const { return grids_[slot(id)].model; }
+GridView* TForm2::gridView(GridId id) const {
+    return grids_[slot(id)].view;
+}
+GridModel* TForm2::gridModel(GridId id) const {
+    return grids_[slot(id)].model;
+}
 
 GridView* TForm2::makeGrid(GridId id, const QString& objectName) {
     StringGrid& grid = model_.grid(id);
@@ -349,10 +360,10 @@ QWidget* TForm2::buildInterestPage() {
     for (QRadioButton* r : {rcomposto_, rsimples_, rmes_}) r->setVisible(false);
     GridView* stjuros = makeGrid(GridId::TJuros, QStringLiteral("STJuros"));
     stjuros->setParent(court);
-    static_cast<MaskDelegate*>(stjuros->itemDelegate())->setHeadingFilter(QStringLiteral("Juros %"), MaskDelegate::Filter::Rate);
-    grids_[slot(GridId::TJuros)].model->setEditHook([this](int, int row) {
-        guarded(this, [&] { model_.cellEdited(GridId::TJuros, row); });
-    });
+    static_cast<MaskDelegate*>(stjuros->itemDelegate())
+        ->setHeadingFilter(QStringLiteral("Juros %"), MaskDelegate::Filter::Rate);
+    grids_[slot(GridId::TJuros)].model->setEditHook(
+        [this](int, int row) { guarded(this, [&] { model_.cellEdited(GridId::TJuros, row); }); });
     auto* courtSide = new QVBoxLayout;
     courtSide->addWidget(cprorata_);
     courtSide->addWidget(limparJuros);
@@ -374,10 +385,10 @@ QWidget* TForm2::buildInterestPage() {
     auto* limparJmes = limparButton(monthly, QStringLiteral("LimparJmes"));
     GridView* jmes = makeGrid(GridId::Jmes, QStringLiteral("Jmes"));
     jmes->setParent(monthly);
-    static_cast<MaskDelegate*>(jmes->itemDelegate())->setHeadingFilter(QStringLiteral("Juros %"), MaskDelegate::Filter::Rate);
-    grids_[slot(GridId::Jmes)].model->setEditHook([this](int, int row) {
-        guarded(this, [&] { model_.cellEdited(GridId::Jmes, row); });
-    });
+    static_cast<MaskDelegate*>(jmes->itemDelegate())
+        ->setHeadingFilter(QStringLiteral("Juros %"), MaskDelegate::Filter::Rate);
+    grids_[slot(GridId::Jmes)].model->setEditHook(
+        [this](int, int row) { guarded(this, [&] { model_.cellEdited(GridId::Jmes, row); }); });
     auto* toggle = new ToggleDelegate(jmes);
     toggle->setToggler([this](const QModelIndex& index) {
         GridModel* m = grids_[slot(GridId::Jmes)].model;
@@ -426,12 +437,14 @@ QWidget* TForm2::buildAmortisationPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet5"));
     page->setWindowTitle(QStringLiteral("Amortização"));
-    auto* line1 = new QLabel(QStringLiteral("Preencha estes campos com o valor ofertado pelo banco - Valor Incontroverso"), page);
+    auto* line1 =
+        new QLabel(QStringLiteral("Preencha estes campos com o valor ofertado pelo banco - Valor Incontroverso"), page);
     auto* line2 = new QLabel(QStringLiteral("ou outro valor para amortização."), page);
     auto* limpar = limparButton(page, QStringLiteral("LimparAmortizacao"));
     GridView* amortizacao = makeGrid(GridId::Amortizacao, QStringLiteral("amortizacao"));
     amortizacao->setParent(page);
-    static_cast<MaskDelegate*>(amortizacao->itemDelegate())->setHeadingFilter(QStringLiteral("Valor"), MaskDelegate::Filter::Amount);
+    static_cast<MaskDelegate*>(amortizacao->itemDelegate())
+        ->setHeadingFilter(QStringLiteral("Valor"), MaskDelegate::Filter::Amount);
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(line1);
@@ -458,7 +471,8 @@ QWidget* TForm2::buildSheetPage() {
     page->setWindowTitle(QStringLiteral("Planilha"));
     GridView* planilha = makeGrid(GridId::Planilha, QStringLiteral("planilha"));
     planilha->setParent(page);
-    planilha->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter | Qt::Alignment(Qt::TextWordWrap));
+    planilha->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter |
+                                                      Qt::Alignment(Qt::TextWordWrap));
     planilha->horizontalHeader()->setFixedHeight(58);
     planilha->setFitHeadings(false);
     planilha->setColumnWidths(DailySavings::columnWidths(GridId::Planilha));
@@ -495,7 +509,8 @@ QWidget* TForm2::buildTextsPage() {
                                    QStringLiteral("Para Salvar o Cálculo Clique Aqui"), page);
     salvar->setObjectName(QStringLiteral("SalvarCalculo"));
     salvar->setToolTip(QStringLiteral("Salvar o Cálculo"));
-    auto* note = wrappedLabel(QStringLiteral("Obs: junte ao processo os extratos do mês anterior e posterior ao expurgo"), page);
+    auto* note =
+        wrappedLabel(QStringLiteral("Obs: junte ao processo os extratos do mês anterior e posterior ao expurgo"), page);
     note->setObjectName(QStringLiteral("LabelObs"));
     QPalette red = note->palette();
     red.setColor(QPalette::WindowText, Qt::red);
@@ -641,7 +656,8 @@ void TForm2::closeExcludedWindows() {
     // The São Paulo court-debt window and the configured-savings window give way to this one.
     for (QWidget* w : QApplication::topLevelWidgets()) {
         const QString name = w->objectName();
-        if (w != this && w->isVisible() && (name == QLatin1String("TForm5") || name == QLatin1String("TForm7"))) w->close();
+        if (w != this && w->isVisible() && (name == QLatin1String("TForm5") || name == QLatin1String("TForm7")))
+            w->close();
     }
 }
 

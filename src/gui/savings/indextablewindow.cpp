@@ -40,11 +40,23 @@ TForm4::TForm4(QWidget* mainWindow, shell::Shell& shell, IndexApplicationTable& 
     resize(360, 320);
 }
 
-void TForm4::writeHeadings() { table_.writeHeadings(); }
-void TForm4::selectCell(int column, int row) { table_.selectCell(column, row); }
-void TForm4::addRow() { table_.addRow(); }
-void TForm4::deleteRow() { table_.deleteRow(); }
-void TForm4::leaveGrid() { table_.leaveGrid(); }
-void TForm4::save() { table_.save(shell_); }
+void TForm4::writeHeadings() {
+    table_.writeHeadings();
+}
+void TForm4::selectCell(int column, int row) {
+    table_.selectCell(column, row);
+}
+void TForm4::addRow() {
+    table_.addRow();
+}
+void TForm4::deleteRow() {
+    table_.deleteRow();
+}
+void TForm4::leaveGrid() {
+    table_.leaveGrid();
+}
+void TForm4::save() {
+    table_.save(shell_);
+}
 
 }  // namespace ruvivavu::gui::savings

@@ -25,11 +25,23 @@ TForm3::TForm3(QWidget* mainWindow, shell::Shell& shell, PlanTable& table)
     resize(960, 400);
 }
 
-void TForm3::writeHeadings() { table_.writeHeadings(); }
-void TForm3::selectCell(int column, int row) { table_.selectCell(column, row); }
-void TForm3::addRow() { table_.addRow(); }
-void TForm3::deleteRow() { table_.deleteRow(); }
-void TForm3::leaveGrid() { table_.leaveGrid(); }
-void TForm3::save() { table_.save(shell_); }
+void TForm3::writeHeadings() {
+    table_.writeHeadings();
+}
+void TForm3::selectCell(int column, int row) {
+    table_.selectCell(column, row);
+}
+void TForm3::addRow() {
+    table_.addRow();
+}
+void TForm3::deleteRow() {
+    table_.deleteRow();
+}
+void TForm3::leaveGrid() {
+    table_.leaveGrid();
+}
+void TForm3::save() {
+    table_.save(shell_);
+}
 
 }  // namespace ruvivavu::gui::savings

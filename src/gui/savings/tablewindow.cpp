@@ -53,13 +53,13 @@ TableWindow::TableWindow(QWidget* mainWindow, StringGrid& grid, const QString& c
     setTabOrder(excluirLinha_, gravar_);
     setTabOrder(gravar_, fechar_);
 
-    connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) {
-                if (current.isValid()) guarded(this, [&] { selectCell(current.column(), model_->gridRow(current)); });
-            });
+    connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+        if (current.isValid()) guarded(this, [&] { selectCell(current.column(), model_->gridRow(current)); });
+    });
     // A click on an already current cell selects it again (the toggle column counts on that).
-    connect(view_, &QAbstractItemView::pressed, this,
-            [this](const QModelIndex& index) { guarded(this, [&] { selectCell(index.column(), model_->gridRow(index)); }); });
+    connect(view_, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
+        guarded(this, [&] { selectCell(index.column(), model_->gridRow(index)); });
+    });
     connect(view_, &GridView::left, this, [this] {
         guarded(this, [&] { leaveGrid(); });
         model_->refresh();
@@ -95,7 +95,9 @@ QPushButton* TableWindow::button(const QString& caption) const {
     return nullptr;
 }
 
-void TableWindow::refresh() { model_->refresh(); }
+void TableWindow::refresh() {
+    model_->refresh();
+}
 
 void TableWindow::setColumnWidths(const std::vector<int>& widths) {
     view_->setColumnWidths(widths);

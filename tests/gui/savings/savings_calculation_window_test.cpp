@@ -115,7 +115,8 @@ private slots:
         old.close();
         nextFileName() = old.fileName();
         click(form, "Abrir");
-        QCOMPARE(messages(), QStringList{QStringLiteral("Este programa não abre o arquivo da versão anterior, use a versão 1.0")});
+        QCOMPARE(messages(),
+                 QStringList{QStringLiteral("Este programa não abre o arquivo da versão anterior, use a versão 1.0")});
         QVERIFY(form->isVisible());
 
         // A cancelled dialog does nothing.

@@ -36,8 +36,12 @@ inline QStringList& messages() {
     return list;
 }
 
-inline void recordMessage(QWidget*, const QString& message) { messages() << message; }
-inline bool answerNo(QWidget*, const QString&) { return false; }
+inline void recordMessage(QWidget*, const QString& message) {
+    messages() << message;
+}
+inline bool answerNo(QWidget*, const QString&) {
+    return false;
+}
 
 inline QString& nextFileName() {
     static QString name;
@@ -118,6 +122,8 @@ inline void typeIntoCell(gui::GridView* view, gui::GridModel* model, int col, in
     QCoreApplication::processEvents();  // the item view commits the editor queued
 }
 
-inline QString cell(const StringGrid& grid, int col, int row) { return QString::fromStdString(grid.cell(col, row)); }
+inline QString cell(const StringGrid& grid, int col, int row) {
+    return QString::fromStdString(grid.cell(col, row));
+}
 
 }  // namespace savings_gui

@@ -64,8 +64,9 @@ private slots:
         QCOMPARE(saved.rowCount(), rowsBefore + 1);
         QStringList months;
         for (int r = 1; r < saved.rowCount(); ++r) months << cell(saved, 1, r);
-        QCOMPARE(months, QStringList({QStringLiteral("06/1987"), QStringLiteral("03/1988"), QStringLiteral("01/1989"),
-                                      QStringLiteral("04/1990"), QStringLiteral("05/1990"), QStringLiteral("02/1991")}));
+        QCOMPARE(months,
+                 QStringList({QStringLiteral("06/1987"), QStringLiteral("03/1988"), QStringLiteral("01/1989"),
+                              QStringLiteral("04/1990"), QStringLiteral("05/1990"), QStringLiteral("02/1991")}));
         QCOMPARE(cell(saved, 0, 0), QStringLiteral("Expurgo"));
         // The daily-savings plan list mirrors the sorted table at once.
         QCOMPARE(form->planList()->count(), rowsBefore);

@@ -49,7 +49,8 @@ private slots:
             if (page == 6) grab(form, "wizard_texts");
             if (page < 6) click(form, "Proximo");
             if (page == 0) {
-                typeIntoCell(form->gridView(GridId::Saldo), form->gridModel(GridId::Saldo), 4, 1, QStringLiteral("12345,67"));
+                typeIntoCell(form->gridView(GridId::Saldo), form->gridModel(GridId::Saldo), 4, 1,
+                             QStringLiteral("12345,67"));
                 form->gridView(GridId::Saldo)->clearFocus();
                 grab(form, "wizard_balance");
             }
@@ -65,18 +66,37 @@ private slots:
         do {
             w = w->nextInFocusChain();
             // Widgets of the pages not shown count; the buttons hidden for good do not.
-            if ((w->focusPolicy() & Qt::TabFocus) && !w->isHidden() && !w->objectName().isEmpty()) chain << w->objectName();
+            if ((w->focusPolicy() & Qt::TabFocus) && !w->isHidden() && !w->objectName().isEmpty())
+                chain << w->objectName();
         } while (w != form);
-        const QStringList expected = {
-            QStringLiteral("Novo"), QStringLiteral("Abrir"), QStringLiteral("AbrirBackup"),
-            QStringLiteral("AdicionarExpurgo"), QStringLiteral("ConfigurarIndice"), QStringLiteral("CPlanos"),
-            QStringLiteral("SPlanos"), QStringLiteral("SSaldo"), QStringLiteral("SBase"), QStringLiteral("Cprorata"),
-            QStringLiteral("LimparJuros"), QStringLiteral("STJuros"), QStringLiteral("Rsemjuros"),
-            QStringLiteral("RComjuros"), QStringLiteral("LimparJmes"), QStringLiteral("Jmes"),
-            QStringLiteral("LimparAmortizacao"), QStringLiteral("amortizacao"), QStringLiteral("planilha"),
-            QStringLiteral("Cnotas"), QStringLiteral("Gravar"), QStringLiteral("Memo1"), QStringLiteral("Memo2"),
-            QStringLiteral("SalvarCalculo"), QStringLiteral("Fechar"), QStringLiteral("Anterior"),
-            QStringLiteral("Proximo"), QStringLiteral("Finalizar")};
+        const QStringList expected = {QStringLiteral("Novo"),
+                                      QStringLiteral("Abrir"),
+                                      QStringLiteral("AbrirBackup"),
+                                      QStringLiteral("AdicionarExpurgo"),
+                                      QStringLiteral("ConfigurarIndice"),
+                                      QStringLiteral("CPlanos"),
+                                      QStringLiteral("SPlanos"),
+                                      QStringLiteral("SSaldo"),
+                                      QStringLiteral("SBase"),
+                                      QStringLiteral("Cprorata"),
+                                      QStringLiteral("LimparJuros"),
+                                      QStringLiteral("STJuros"),
+                                      QStringLiteral("Rsemjuros"),
+                                      QStringLiteral("RComjuros"),
+                                      QStringLiteral("LimparJmes"),
+                                      QStringLiteral("Jmes"),
+                                      QStringLiteral("LimparAmortizacao"),
+                                      QStringLiteral("amortizacao"),
+                                      QStringLiteral("planilha"),
+                                      QStringLiteral("Cnotas"),
+                                      QStringLiteral("Gravar"),
+                                      QStringLiteral("Memo1"),
+                                      QStringLiteral("Memo2"),
+                                      QStringLiteral("SalvarCalculo"),
+                                      QStringLiteral("Fechar"),
+                                      QStringLiteral("Anterior"),
+                                      QStringLiteral("Proximo"),
+                                      QStringLiteral("Finalizar")};
         QCOMPARE(chain, expected);
     }
 

@@ -36,7 +36,8 @@ private slots:
         QCOMPARE(form->gridModel(GridId::Saldo)->headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(),
                  QStringLiteral("Dia base"));
         QCOMPARE(cell(form->model().Jmes, 3, 4), QStringLiteral("Não"));
-        QCOMPARE(child<QToolButton>(form, "AbrirBackup")->toolTip(), QStringLiteral("Abrir o último cálculo realizado."));
+        QCOMPARE(child<QToolButton>(form, "AbrirBackup")->toolTip(),
+                 QStringLiteral("Abrir o último cálculo realizado."));
     }
 
     void showingTheWindowClosesTheWindowsItExcludes() {
@@ -72,7 +73,9 @@ private slots:
         QCOMPARE(cell(planos, 0, 3), QStringLiteral("Atualizar até"));
         QCOMPARE(cell(planos, 1, 3), QStringLiteral("07/2026"));
         QCOMPARE(form->gridModel(GridId::Planos)->rowCount(), 3);
-        QCOMPARE(form->gridModel(GridId::Planos)->data(form->gridModel(GridId::Planos)->index(1, 1), Qt::DisplayRole).toString(),
+        QCOMPARE(form->gridModel(GridId::Planos)
+                     ->data(form->gridModel(GridId::Planos)->index(1, 1), Qt::DisplayRole)
+                     .toString(),
                  QStringLiteral("02/1991"));
         // Unchecking everything leaves only the end month.
         form->planList()->item(4)->setCheckState(Qt::Unchecked);
