@@ -26,6 +26,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPageSetupDialog>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -60,6 +61,31 @@ const QString kDownloadProgram = QStringLiteral("download.exe");
 #else
 const QString kDownloadProgram = QStringLiteral("download");
 #endif
+
+// The report viewer: until a statement is shown it says where the statements will appear.
+class ReportViewer : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QTextBrowser::paintEvent(event);
+        if (!document()->isEmpty()) return;
+        QPainter painter(viewport());
+        const QRect area = viewport()->rect();
+        const QPixmap picture = icons::application().pixmap(72, 72);
+        painter.setOpacity(0.35);
+        painter.drawPixmap(area.center().x() - 36, area.center().y() - 96, picture);
+        painter.setOpacity(1.0);
+        painter.setPen(QColor(0x8a, 0x93, 0xa0));
+        QFont font = painter.font();
+        font.setPointSizeF(font.pointSizeF() * 1.15);
+        painter.setFont(font);
+        painter.drawText(QRect(area.left(), area.center().y() - 12, area.width(), 60), Qt::AlignHCenter | Qt::AlignTop,
+                         QStringLiteral("Escolha um cálculo em \"Calcular\" ou \"FGTS\".\n"
+                                        "O demonstrativo aparece aqui ao \"Finalizar\"."));
+    }
+};
 
 }  // namespace
 
@@ -319,7 +345,7 @@ MainWindow::MainWindow(shell::Shell& shell, QWidget* parent) : QMainWindow(paren
     d_->pages->setCurrentIndex(0);
 
     // The report viewer below the strip.
-    d_->viewer = new QTextBrowser(central);
+    d_->viewer = new ReportViewer(central);
     d_->viewer->setObjectName(QStringLiteral("WebBrowser1"));
     d_->viewer->setFrameShape(QFrame::NoFrame);
     d_->viewer->setTextInteractionFlags(Qt::LinksAccessibleByMouse);  // no selection by the mouse
