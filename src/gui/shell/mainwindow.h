@@ -34,6 +34,10 @@ public:
     // handler raises are shown by the program's error handler.
     void setCommandHandler(const QString& handlerName, std::function<void()> handler);
 
+    // Runs the handler registered under a name as a command does: through the error handler, with
+    // the "not available" message when there is none.
+    void runHandler(const QString& handlerName) { runCommand(handlerName, false); }
+
     // Start-up loading steps supplied by the calculators (numbered as in the first-show sequence:
     // 3 fgtsjuros.tab, 4 planos.ini, 5 cabecalho.dat, 6 rodape.dat, 8 indice.ini). The first show
     // runs its own steps and these in order.
