@@ -24,6 +24,11 @@ GridView::GridView(QWidget* parent) : QTableView(parent) {
     connect(qApp, &QApplication::focusChanged, this, &GridView::onFocusChanged);
 }
 
+// Focus moves while a window is torn down; a view half destroyed must not hear of it.
+GridView::~GridView() {
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 void GridView::setColumnWidths(const std::vector<int>& widths) {
     widths_ = widths;
     applyColumnWidths();

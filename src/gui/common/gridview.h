@@ -12,6 +12,7 @@ class GridView : public QTableView {
     Q_OBJECT
 public:
     explicit GridView(QWidget* parent = nullptr);
+    ~GridView() override;
 
     // Commits and closes an open cell editor.
     void endEditing();

@@ -217,6 +217,8 @@ TForm2::TForm2(QWidget* mainWindow, DailySavings& model, QWidget* planWindow, QW
 
 TForm2::~TForm2() {
     model_.showWindow = nullptr;
+    // The grids lose the focus while the window is torn down: no leave rule runs then.
+    for (const GridSlot& g : grids_) disconnect(g.view, nullptr, this, nullptr);
 }
 
 GridView* TForm2::gridView(GridId id) const {

@@ -89,6 +89,11 @@ TableWindow::TableWindow(QWidget* mainWindow, StringGrid& grid, const QString& c
     });
 }
 
+TableWindow::~TableWindow() {
+    // The grid loses the focus while the window is torn down: no leave rule runs then.
+    disconnect(view_, nullptr, this, nullptr);
+}
+
 QPushButton* TableWindow::button(const QString& caption) const {
     for (QPushButton* b : {novaLinha_, excluirLinha_, gravar_, fechar_})
         if (b->text() == caption) return b;

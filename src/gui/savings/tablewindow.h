@@ -21,6 +21,7 @@ class TableWindow : public QWidget {
     Q_OBJECT
 public:
     TableWindow(QWidget* mainWindow, StringGrid& grid, const QString& caption, const QString& objectName);
+    ~TableWindow() override;
 
     GridView* gridView() const { return view_; }
     GridModel* gridModel() const { return model_; }
