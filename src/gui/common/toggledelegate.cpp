@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <utility>
+
 namespace ruvivavu::gui {
 
 namespace {
@@ -70,8 +72,13 @@ bool ToggleDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const
                                  const QModelIndex& index) {
     if (!event || !index.isValid()) return false;
     switch (event->type()) {
+        case QEvent::MouseButtonDblClick:
+            // A double click is one click more, not two: its release does not toggle again.
+            ignoreRelease_ = true;
+            return true;
         case QEvent::MouseButtonRelease: {
             auto* mouse = static_cast<QMouseEvent*>(event);
+            if (std::exchange(ignoreRelease_, false)) return true;
             if (mouse->button() != Qt::LeftButton || !option.rect.contains(mouse->position().toPoint())) return false;
             toggle(model, index);
             return true;

@@ -27,6 +27,7 @@ public:
 private:
     void toggle(QAbstractItemModel* model, const QModelIndex& index);
     std::function<void(const QModelIndex&)> toggler_;
+    bool ignoreRelease_ = false;
 };
 
 }  // namespace ruvivavu::gui

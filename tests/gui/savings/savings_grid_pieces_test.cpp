@@ -6,6 +6,7 @@
 #include "gui/common/toggledelegate.h"
 
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -107,6 +108,28 @@ private slots:
         QCOMPARE(editor->inputMask(), QStringLiteral("00/0000;_"));
         view.endEditing();
         QCOMPARE(grid.cell(0, 1), std::string());
+    }
+
+    void aDoubleClickTogglesOnce() {
+        StringGrid grid(1, 2, 0, 1);
+        GridModel model(grid, GridModel::FixedRows::AsHeadings);
+        ToggleDelegate toggle;
+        QStyleOptionViewItem option;
+        option.rect = QRect(0, 0, 80, 20);
+        const QModelIndex cell = model.index(0, 0);
+        const QPointF at(10, 10);
+        auto send = [&](QEvent::Type type) {
+            QMouseEvent event(type, at, at, Qt::LeftButton,
+                              type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+            toggle.editorEvent(&event, &model, option, cell);
+        };
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                                  QEvent::MouseButtonRelease})
+            send(type);
+        QCOMPARE(grid.cell(0, 1), std::string("Não"));
+        send(QEvent::MouseButtonPress);
+        send(QEvent::MouseButtonRelease);
+        QCOMPARE(grid.cell(0, 1), std::string("Sim"));
     }
 
     void toggleTextsAlternate() {
