@@ -13,7 +13,7 @@ namespace fgts {
 void install(MainWindow& mainWindow);  // TFormFGTS
 }
 namespace tools {
-void install(MainWindow& mainWindow);  // TForm6, TForm8
+void install(MainWindow& mainWindow);  // TForm6, TForm8, "Atualização dos índices"
 }
 
 }  // namespace ruvivavu::gui

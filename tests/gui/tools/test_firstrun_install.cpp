@@ -3,6 +3,9 @@
 #include "core/shell/shell.h"
 #include "gui/common/guard.h"
 #include "gui/shell/mainwindow.h"
+#include "gui/shell/modules.h"
+
+#include <QAction>
 
 #include <QDir>
 #include <QFile>
@@ -18,6 +21,8 @@ bool answerYes(QWidget*, const QString& question) {
     return true;
 }
 void failOnMessage(QWidget*, const QString& message) { QFAIL(qPrintable(QStringLiteral("message: ") + message)); }
+QStringList messages;
+void recordMessage(QWidget*, const QString& message) { messages << message; }
 }  // namespace
 
 class FirstRunInstallTest : public QObject {
@@ -52,6 +57,43 @@ private Q_SLOTS:
         for (const char* table : {"zurivodo13.tab", "fgts.tab", "planos.ini", "images/index.htm"})
             QVERIFY2(QFile::exists(dataDir.filePath(QString::fromLatin1(table))), table);
         QDir::setCurrent(previous);
+    }
+
+    void updateCommandRunsTheDownloadProgramAndCloses() {
+        QTemporaryDir programDir;
+        QTemporaryDir dataDir;
+        QFile lista(dataDir.filePath(QStringLiteral("lista.tab")));  // tables already installed
+        QVERIFY(lista.open(QIODevice::WriteOnly));
+        lista.close();
+        questions.clear();
+        messages.clear();
+        ruvivavu::gui::setQuestionAnswerer(&answerYes);
+        ruvivavu::gui::setMessagePresenter(&recordMessage);
+        ruvivavu::shell::Shell shell;
+        shell.programFolder = (programDir.path() + QStringLiteral("/")).toStdString();
+        shell.dataFolder = dataDir.path().toStdString();
+        MainWindow window(shell);
+        ruvivavu::gui::tools::install(window);
+        window.show();
+        QVERIFY(questions.isEmpty());
+
+        // Without the download program the command says so and the program goes on.
+        window.command(QStringLiteral("Atualizaodosndices1"))->trigger();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages[0].startsWith(QStringLiteral("O programa de atualização das tabelas não foi encontrado")));
+        QVERIFY(window.isVisible());
+
+        const QString marker = dataDir.filePath(QStringLiteral("download-ran"));
+        const QString download = programDir.filePath(QStringLiteral("download"));
+        QFile script(download);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\ntouch '" + marker.toUtf8() + "'\n");
+        script.close();
+        QFile::setPermissions(download, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        window.command(QStringLiteral("Atualizaodosndices1"))->trigger();
+        QCOMPARE(questions.size(), 1);
+        QTRY_VERIFY(!window.isVisible());
+        QTRY_VERIFY(QFile::exists(marker));
     }
 };
 
