@@ -154,28 +154,28 @@ Number checked(Number value) {
 
 namespace {
 
-struct FormatSpec {
+struct FormatPattern {
     int minInt = 0;       // "0" digits before the point
     bool grouping = false;
     int minDec = 0;       // "0" digits after the point
     int maxDec = 0;       // "0" and "#" digits after the point
 };
 
-FormatSpec parseFormat(std::string_view format) {
-    FormatSpec spec;
+FormatPattern parseFormat(std::string_view format) {
+    FormatPattern pattern;
     const size_t point = format.find('.');
     const std::string_view intPart = point == std::string_view::npos ? format : format.substr(0, point);
     for (char c : intPart) {
-        if (c == '0') ++spec.minInt;
-        if (c == ',') spec.grouping = true;
+        if (c == '0') ++pattern.minInt;
+        if (c == ',') pattern.grouping = true;
     }
     if (point != std::string_view::npos) {
         for (char c : format.substr(point + 1)) {
-            if (c == '0') ++spec.minDec;
-            if (c == '0' || c == '#') ++spec.maxDec;
+            if (c == '0') ++pattern.minDec;
+            if (c == '0' || c == '#') ++pattern.maxDec;
         }
     }
-    return spec;
+    return pattern;
 }
 
 // The 15 significant digits of a finite non-zero |value| as printf("%.14Le") rounds them (to
@@ -273,7 +273,7 @@ std::string formatDigits15(Number value) {
 
 std::string FormatFloat(std::string_view format, Number value) {
     checked(value);
-    const FormatSpec spec = parseFormat(format);
+    const FormatPattern pattern = parseFormat(format);
 
     // 15 significant digits, as printf("%.14Le") rounds them, placed in a fixed-point buffer:
     // num[0..intLen) the integer digits, num[intLen..) the decimals (a leading 0 leaves room for a carry).
@@ -295,8 +295,8 @@ std::string FormatFloat(std::string_view format, Number value) {
         intLen = len;
         const int zeros = -exponent - 1;
         // Beyond the format's decimals everything rounds to zero.
-        if (zeros > spec.maxDec) {
-            for (int i = 0; i < spec.maxDec + 1; ++i) num[len++] = '0';
+        if (zeros > pattern.maxDec) {
+            for (int i = 0; i < pattern.maxDec + 1; ++i) num[len++] = '0';
         } else {
             for (int i = 0; i < zeros; ++i) num[len++] = '0';
             for (int i = 0; i < 15; ++i) num[len++] = d[i];
@@ -305,27 +305,27 @@ std::string FormatFloat(std::string_view format, Number value) {
 
     // Half away from zero to the format's decimals (the sign is applied afterwards).
     int fracLen = len - intLen;
-    if (fracLen > spec.maxDec) {
-        const bool roundUp = num[intLen + spec.maxDec] >= '5';
-        len = intLen + spec.maxDec;
+    if (fracLen > pattern.maxDec) {
+        const bool roundUp = num[intLen + pattern.maxDec] >= '5';
+        len = intLen + pattern.maxDec;
         if (roundUp) {
             int i = len - 1;
             while (num[i] == '9') num[i--] = '0';
             ++num[i];
         }
-        fracLen = spec.maxDec;
+        fracLen = pattern.maxDec;
     }
     // Optional decimals ("#") are dropped when they are zeros; required ones are filled in.
-    while (fracLen > spec.minDec && num[intLen + fracLen - 1] == '0') --fracLen;
+    while (fracLen > pattern.minDec && num[intLen + fracLen - 1] == '0') --fracLen;
     len = intLen + fracLen;
-    while (fracLen < spec.minDec) {
+    while (fracLen < pattern.minDec) {
         num[len++] = '0';
         ++fracLen;
     }
 
     int first = 0;
     while (first < intLen && num[first] == '0') ++first;
-    if (intLen - first < spec.minInt) first = intLen - spec.minInt < 0 ? 0 : intLen - spec.minInt;
+    if (intLen - first < pattern.minInt) first = intLen - pattern.minInt < 0 ? 0 : intLen - pattern.minInt;
     bool isZero = true;
     for (int i = 0; i < len; ++i)
         if (num[i] != '0') isZero = false;
@@ -334,7 +334,7 @@ std::string FormatFloat(std::string_view format, Number value) {
     out.reserve(static_cast<size_t>(len + len / 3 + 3));
     if (negative && !isZero) out += '-';
     for (int i = first; i < intLen; ++i) {
-        if (spec.grouping && i > first && (intLen - i) % 3 == 0) out += '.';
+        if (pattern.grouping && i > first && (intLen - i) % 3 == 0) out += '.';
         out += num[i];
     }
     if (fracLen > 0) {
