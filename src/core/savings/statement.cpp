@@ -150,7 +150,6 @@ std::string DailySavings::statementBytes() {
     out.line(span);
 
     std::string final = planilha.cell(5, lastRow);
-    if (!checkinteiro(final)) final = "0";
     if (checkinteiro(STJuros.cell(2, 1))) {
         out.line("<p>&nbsp;</p>");
         out.line("<div align=\"center\">");
@@ -168,6 +167,9 @@ std::string DailySavings::statementBytes() {
         const int totalRow = STJuros.rowCount() - 1;
         if (!checkinteiro(STJuros.cell(3, totalRow))) STJuros.setCell(3, totalRow, "0");
         const std::string rate = STJuros.cell(3, totalRow);
+        // Only the court-interest total stands in "0" for a missing amount; the plain total shows
+        // the cell as it is.
+        if (!checkinteiro(final)) final = "0";
         const Number amount = RemovePonto(final);
         Number interest = checked(amount * RemovePonto(rate));
         interest = divide(interest, 100);

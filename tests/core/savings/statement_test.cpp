@@ -64,6 +64,12 @@ TEST(Statement, CourtInterestTotalLine) {
     EXPECT_TRUE(contains(s, "<b>TOTAL = 1.000,00 X 18,50% = 1.185,00</b>\r\n"));
     // No index values: none of the savings-interest lines.
     EXPECT_FALSE(contains(s, "de juros ="));
+
+    // Without an amount the court-interest total reckons with 0, the plain total shows the cell.
+    c.model.planilha.setCell(5, c.model.planilha.rowCount() - 1, "");
+    EXPECT_TRUE(contains(text(c.model.statementBytes()), "<b>TOTAL = 0 X 18,50% = 0,00</b>\r\n"));
+    c.model.STJuros.setCell(2, 1, "");
+    EXPECT_TRUE(contains(text(c.model.statementBytes()), "<Center>\r\n<b>TOTAL = </b>\r\n"));
 }
 
 TEST(Statement, WithoutNotesAndWithoutMonthlyInterest) {
