@@ -4,6 +4,8 @@
 
 #include "core/common/text.h"
 
+#include <utility>
+
 namespace ruvivavu::fgts {
 
 namespace {
@@ -64,7 +66,12 @@ void writeHeadings(StringGrid& planilha) {
     for (int col = 0; col < kPlanilhaCols; ++col) planilha.setCell(col, 0, kHeadings[col]);
 }
 
-void computePlanilha(const Fields& f, const StringGrid& indice, StringGrid& planilha) {
+void computePlanilha(const Fields& f, const StringGrid& indice, StringGrid& result) {
+    // Built on a copy and stored only when every step succeeded: a run that stops half-way (a date
+    // that does not convert, a base month missing from the table) would otherwise leave its
+    // half-written plan row behind the row count, where the next run does not empty it and a plan
+    // that is no longer ticked would reach the statement.
+    StringGrid planilha = result;
     Number somaCorrigido = 0;
     Number somaJuros = 0;
     Number somaTotal = 0;
@@ -137,6 +144,7 @@ void computePlanilha(const Fields& f, const StringGrid& indice, StringGrid& plan
     planilha.setCell(2, last, "<b>Indexador aplicado: </b>");
     planilha.setCell(6, last, "<b>Tabela JAM</b>");
     planilha.setRowCount(last + 1);
+    result = std::move(planilha);
 }
 
 Calculo::Calculo() : planilha(kPlanilhaCols, 5, 0, 1) {

@@ -75,7 +75,7 @@ void writeHeadings(StringGrid& planilha);
 
 // Fills planilha from the fields and the JAM table in `indice`. Every value a later step uses is
 // read back from the text just written. Raises ConversionError / ArithmeticError (a base month
-// missing from the table divides by zero).
+// missing from the table divides by zero), leaving planilha as it was.
 void computePlanilha(const Fields& fields, const StringGrid& indice, StringGrid& planilha);
 
 // The calculator as the window drives it.

@@ -170,6 +170,22 @@ TEST(FgtsPlanilha, ARerunEmptiesRowsOfTheLongerEarlierRun) {
     EXPECT_EQ(rowOf(c.planilha, 11), kBlank);
 }
 
+TEST(FgtsPlanilha, ARunThatStopsHalfWayLeavesNothingForTheNextRun) {
+    Calculo c;
+    computePlanilha(fgts_test::workedCase(), fgts_test::tableGrid(), c.planilha);
+    // Stops at the interest of the Plano Verão row, after its first columns were worked out.
+    Fields f = fgts_test::workedCase();
+    f.datajuros = "99/99/9999";
+    EXPECT_THROW(computePlanilha(f, fgts_test::tableGrid(), c.planilha), ConversionError);
+    EXPECT_EQ(c.planilha.rowCount(), 12);
+    // Plano Verão no longer ticked: its row is blank, not the figures of the failed run.
+    f = fgts_test::workedCase();
+    f.cverao = false;
+    computePlanilha(f, fgts_test::tableGrid(), c.planilha);
+    EXPECT_EQ(rowOf(c.planilha, 1), kBlank);
+    EXPECT_EQ(c.planilha.cell(0, 2), "05/90");
+}
+
 TEST(FgtsWizard, NextAndPreviousSkipPagesOfClearOptions) {
     Calculo c;
     c.fields.ccustas = true;
