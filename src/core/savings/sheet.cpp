@@ -113,10 +113,15 @@ void DailySavings::buildSheet() {
             // The plan joins an amount already being carried.
             if (!has(sheet.cell(kPaid, s))) sheet.setCell(kPaid, s, "0");
             applyYield(s, divisor);
-            takePaid(sheet.cell(kCreditMonth, s), s);
+            // Row s already holds what was paid in the month before its credit month. Taking
+            // here what was paid in its own credit month as well would subtract that payment
+            // twice whenever the month before had none: once in row s (a month early, before
+            // the currency change) and again in row s+1, where every payment belongs.
             if (!has(sheet.cell(kPaid, s))) sheet.setCell(kPaid, s, "0");
 
             const std::string& name = SSaldo.cell(0, p);
+            // The divisor of the joining plan itself, found by its name: the plan's position among
+            // the chosen plans says nothing about its row in the plan table.
             Number planDivisor = 1;
             const int t = planTable_.lastRowNamed(name);
             if (t >= 0 && has(table.cell(PlanTable::Divisor, t)))

@@ -81,6 +81,28 @@ TEST(Sheet, AmountPaidInMonthMIsSubtractedInTheRowOfMonthMPlusOne) {
     EXPECT_EQ(s.cell(11, 2), "-100,00");
 }
 
+TEST(Sheet, AmountPaidInTheMonthAPlanJoinsIsSubtractedOnce) {
+    Calculator c;
+    c.writeIndex(Calculator::months("12/1988", 8, "0"));
+    c.setPlans({{"Plano A", "01/1989", "10", "", "NCz$"}, {"Plano B", "03/1989", "10", "", "NCz$"}});
+    c.check(0);
+    c.check(1);
+    c.model.SPlanos.setCell(1, 3, "05/1989");
+    c.model.next();
+    c.balance(1, "1", "1.000,00");
+    c.balance(2, "1", "1.000,00");
+    // Plan B joins in the row crediting 04/1989; 10,00 were paid in 04/1989, nothing in 03/1989.
+    ASSERT_EQ(c.model.amortizacao.cell(0, 3), "04/1989");
+    c.model.amortizacao.setRow(3, {"04/1989", "Pago", "10"});
+    c.goTo(5);
+    const StringGrid& s = c.sheet();
+    EXPECT_EQ(amounts(s, 4), (std::vector<std::string>{"02/1989", "03/1989", "04/1989", "05/1989", ""}));
+    EXPECT_EQ(amounts(s, 11), (std::vector<std::string>{"", "0", "0", "10,00", "0"}));
+    EXPECT_EQ(amounts(s, 8), (std::vector<std::string>{"", "", "", "Pago", ""}));
+    // 100,00 carried, 10,00 paid, 100,00 of plan B joining: 190,00.
+    EXPECT_EQ(amounts(s, 5), (std::vector<std::string>{"100,00", "100,00", "100,00", "190,00", "190,00"}));
+}
+
 TEST(Sheet, JoiningPlanUsesItsOwnCurrencyDivisor) {
     Calculator c;
     c.writeIndex(Calculator::months("12/1988", 8, "0"));
