@@ -214,6 +214,8 @@ void DailySavings::leaveSPlanos() {
 }
 
 void DailySavings::leaveSSaldo() {
+    // A "Dia base" without a digit is left alone rather than read: the rows added on reaching
+    // the balance page start blank, and reaching the difference page puts "1" into them.
     for (int row = 1; row < SSaldo.rowCount(); ++row) {
         if (checkinteiro(SSaldo.cell(3, row))) {
             if (std::trunc(RemovePonto(SSaldo.cell(3, row))) > 28) SSaldo.setCell(3, row, "28");
