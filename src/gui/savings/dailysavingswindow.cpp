@@ -62,18 +62,24 @@ int slot(TForm2::GridId id) {
     return static_cast<int>(id);
 }
 
+// The lines of a memo are its paragraphs; the empty paragraph after a final line break (where the
+// cursor stands after Enter) is not a line of its own.
 std::vector<std::string> memoLines(const QPlainTextEdit* memo) {
     const QString text = memo->toPlainText();
     std::vector<std::string> lines;
     if (text.isEmpty()) return lines;
     for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(ss(line));
+    if (lines.back().empty()) lines.pop_back();
     return lines;
 }
 
+// The text showing the lines again: a last empty line needs the line break that ends it.
 QString memoText(const std::vector<std::string>& lines) {
     QStringList list;
     for (const std::string& line : lines) list << qs(line);
-    return list.join(QLatin1Char('\n'));
+    QString text = list.join(QLatin1Char('\n'));
+    if (!lines.empty() && lines.back().empty()) text += QLatin1Char('\n');
+    return text;
 }
 
 QLabel* wrappedLabel(const QString& text, QWidget* parent) {

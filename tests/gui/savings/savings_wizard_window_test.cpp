@@ -195,7 +195,8 @@ private slots:
         auto* form = program.launch();
         auto* memo1 = child<QPlainTextEdit>(form, "Memo1");
         auto* memo2 = child<QPlainTextEdit>(form, "Memo2");
-        memo1->setPlainText(QStringLiteral("Autos nº 123\nAutor: João"));
+        // Enter after the last line only puts the cursor on a new line: still two lines.
+        memo1->setPlainText(QStringLiteral("Autos nº 123\nAutor: João\n"));
         memo2->setPlainText(QStringLiteral("São Paulo"));
         click(form, "Gravar");
         QCOMPARE(form->model().memo1.size(), size_t(2));
@@ -203,6 +204,13 @@ private slots:
         QVERIFY(header.open(QIODevice::ReadOnly));
         QCOMPARE(header.readAll(), QByteArray("Autos n\xba 123\r\nAutor: Jo\xe3o\r\n"));
         QVERIFY(QFile::exists(program.file(QStringLiteral("rodape.dat"))));
+
+        // A footer whose file ends in an empty line keeps it, shown and read back alike.
+        form->model().memo2 = {"São Paulo", ""};
+        click(form, "Anterior");
+        QCOMPARE(memo2->toPlainText(), QStringLiteral("São Paulo\n\n"));
+        memo2->appendPlainText(QString());
+        QCOMPARE(form->model().memo2, (std::vector<std::string>{"São Paulo", "", ""}));
     }
 
     void novoClearsTheInputsAndDeletesTheBackup() {
