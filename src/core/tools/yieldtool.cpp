@@ -10,8 +10,10 @@ namespace ruvivavu::tools {
 void Rendimento::calcular() {
     std::string p = edit1;
     const std::string& s = edit2;
-    if (mudancaDeMoeda && checkinteiro(edit4) && checkinteiro(p))
-        p = FormatFloat(kMoney, divide(RemovePonto(p), RemovePonto(edit4)));
+    if (mudancaDeMoeda && checkinteiro(edit4) && checkinteiro(p)) {
+        const Number balance = RemovePonto(p);  // the balance is read before the divisor
+        p = FormatFloat(kMoney, divide(balance, RemovePonto(edit4)));
+    }
     if (checkinteiro(p) && checkinteiro(s)) {
         const Number pv = RemovePonto(p);
         const Number sv = RemovePonto(s);

@@ -64,4 +64,14 @@ TEST(Rendimento, ZeroBalanceOrBadTextStopsAndKeepsTheResult) {
     r.mudancaDeMoeda = true;
     r.edit4 = "0";
     EXPECT_THROW(r.calcular(), ArithmeticError);
+    // The balance is read before the divisor, so a bad balance is the one reported.
+    r = tool("1,2,3", "11,00");
+    r.mudancaDeMoeda = true;
+    r.edit4 = "4,5,6";
+    try {
+        r.calcular();
+        FAIL();
+    } catch (const ConversionError& e) {
+        EXPECT_STREQ(e.what(), "'1,2,3' is not a valid floating point value");
+    }
 }
