@@ -15,8 +15,9 @@ void Rendimento::calcular() {
         p = FormatFloat(kMoney, divide(balance, RemovePonto(edit4)));
     }
     if (checkinteiro(p) && checkinteiro(s)) {
-        const Number pv = RemovePonto(p);
+        // (S - P) / P: the following month's balance is read first.
         const Number sv = RemovePonto(s);
+        const Number pv = RemovePonto(p);
         edit3 = FormatFloat(kYield, checked(divide(checked(sv - pv), pv) * 100));
     }
     if (excluirMeioPorCento && checkinteiro(edit3)) {

@@ -74,4 +74,12 @@ TEST(Rendimento, ZeroBalanceOrBadTextStopsAndKeepsTheResult) {
     } catch (const ConversionError& e) {
         EXPECT_STREQ(e.what(), "'1,2,3' is not a valid floating point value");
     }
+    // In the yield itself, (S - P) / P, the following month's balance comes first.
+    r = tool("1,2,3", "4,5,6");
+    try {
+        r.calcular();
+        FAIL();
+    } catch (const ConversionError& e) {
+        EXPECT_STREQ(e.what(), "'4,5,6' is not a valid floating point value");
+    }
 }
