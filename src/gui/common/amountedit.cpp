@@ -19,9 +19,11 @@ void AmountEdit::setKind(Kind kind) {
 }
 
 void AmountEdit::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+    // Delete (the keypad's too) acts as Backspace, and Backspace takes the last digit only. With
+    // Ctrl or Alt held neither is a Backspace character, so nothing is removed (never a word).
+    if (event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) {
         end(false);
-        backspace();
+        if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) backspace();
         return;
     }
     if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut) ||
@@ -37,9 +39,8 @@ void AmountEdit::keyPressEvent(QKeyEvent* event) {
     const QChar c = text.at(0);
     const bool digit = text.size() == 1 && c >= QLatin1Char('0') && c <= QLatin1Char('9');
     const bool comma = text == QStringLiteral(",") && kind_ != Kind::Amount;
-    const bool backspaceKey = event->key() == Qt::Key_Backspace;
     end(false);
-    if (digit || comma || backspaceKey) QLineEdit::keyPressEvent(event);
+    if (digit || comma) QLineEdit::keyPressEvent(event);
 }
 
 void AmountEdit::reformat() {
