@@ -14,7 +14,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -162,12 +161,8 @@ int main(int argc, char** argv) {
         else
             statement = ruvivavu::readFileBytes(args.options.input);  // a statement written before
 
-        if (!args.output.empty()) {
-            std::ofstream out(args.output, std::ios::binary | std::ios::trunc);
-            out.write(statement.data(), std::streamsize(statement.size()));
-            out.close();
-            if (!out) throw ruvivavu::FileError("Cannot create file \"" + args.output + "\".");
-        }
+        // Through a temporary file and a rename: a failed write never leaves half a statement.
+        if (!args.output.empty()) ruvivavu::writeFileAtomic(args.output, statement);
         if (!args.pdf.empty()) writePdf(statement, args.pdf, argc, argv);
         if (args.output.empty() && args.pdf.empty()) {
 #ifdef _WIN32

@@ -97,6 +97,13 @@ private slots:
         QCOMPARE(toFile.exitCode, 0);
         QVERIFY(toFile.out.isEmpty());
         QVERIFY(readBytes(out) == original);
+
+        // A folder that does not exist: the platform's message, and no file left behind.
+        const QString missing = dir.filePath(QStringLiteral("sumiu/saida.html"));
+        const Run failed = run({QStringLiteral("--saida"), missing, fixture("statement.html")});
+        QCOMPARE(failed.exitCode, 1);
+        QVERIFY2(failed.err.startsWith("Cannot create file \"" + missing.toUtf8() + "\". "), failed.err.constData());
+        QVERIFY(!QFileInfo::exists(missing));
     }
 
     void pdfHasTheProgramsLayoutWithoutADisplay() {
