@@ -4,6 +4,7 @@
 #include "core/common/errors.h"
 
 #include <cmath>
+#include <limits>
 
 namespace ruvivavu {
 
@@ -153,6 +154,8 @@ Number Arredondar(int n, Number x) {
 Number Pot(Number base, Number exponent) {
     if (!(base > 0)) throw ArithmeticError(kInvalidOperation);
     const Number value = checked(std::exp(exponent * std::log(base)));
+    // A value beyond the range of a double overflows when it is narrowed.
+    if (std::fabs(value) > std::numeric_limits<double>::max()) throw ArithmeticError(kOverflow);
     return static_cast<Number>(static_cast<double>(value));
 }
 

@@ -158,4 +158,11 @@ TEST(Pot, PowerThroughLogarithms) {
     EXPECT_EQ(Pot(4, 0.5L), 2.0L);
     EXPECT_THROW(Pot(0, 2), ArithmeticError);
     EXPECT_THROW(Pot(-1, 2), ArithmeticError);
+    // Finite in extended precision, too large for the double it returns.
+    try {
+        Pot(10, 400);
+        FAIL();
+    } catch (const ArithmeticError& e) {
+        EXPECT_STREQ(e.what(), "Floating point overflow");
+    }
 }
