@@ -63,7 +63,22 @@ std::string readFileBytes(const std::string& path) {
 
 void writeFileAtomic(const std::string& path, std::string_view bytes) {
     static std::atomic<unsigned> counter{0};
-    const fs::path target = toPath(path);
+    fs::path target = toPath(path);
+    std::error_code ec;
+    if (fs::exists(target, ec)) {
+        // A link is followed, so the file it names is replaced and the link stays.
+        if (fs::path resolved = fs::canonical(target, ec); !ec) target = resolved;
+        // A device or a pipe (standard output, say) is written in place: it cannot be replaced.
+        if (!fs::is_regular_file(target, ec)) {
+            errno = 0;
+            std::ofstream out(target, std::ios::binary);
+            if (!out) failCreate(path, errno);
+            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            out.flush();
+            if (!out) failCreate(path, errno);
+            return;
+        }
+    }
     fs::path temp = target;
     temp += ".tmp" + std::to_string(RUVIVAVU_PID) + "-" + std::to_string(counter++);
     {
@@ -80,7 +95,6 @@ void writeFileAtomic(const std::string& path, std::string_view bytes) {
             failCreate(path, err);
         }
     }
-    std::error_code ec;
     fs::rename(temp, target, ec);
     if (ec) {
         std::error_code ignored;

@@ -8,6 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <thread>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 using namespace ruvivavu;
 
@@ -172,3 +177,30 @@ TEST(Encoding, Windows1252RoundTrip) {
     EXPECT_EQ(utf8ToCp1252("日"), "?");
     EXPECT_EQ(splitLines("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
 }
+
+#ifndef _WIN32
+// Saving through a link replaces the file it names and keeps the link; a pipe is written in place.
+TEST(Files, AtomicWritesFollowLinksAndWritePipesInPlace) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / "ruvivavu_atomic_test";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const std::string real = (dir / "real.tab").string();
+    const std::string link = (dir / "link.tab").string();
+    writeFileAtomic(real, "old");
+    fs::create_symlink(real, link);
+    writeFileAtomic(link, "new");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(readFileBytes(real), "new");
+
+    const std::string pipe = (dir / "pipe").string();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::string received;
+    std::thread reader([&] { received = readFileBytes(pipe); });
+    writeFileAtomic(pipe, "through the pipe");
+    reader.join();
+    EXPECT_EQ(received, "through the pipe");
+    EXPECT_FALSE(fs::is_regular_file(pipe));
+    fs::remove_all(dir);
+}
+#endif
