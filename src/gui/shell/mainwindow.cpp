@@ -4,6 +4,7 @@
 #include "core/common/errors.h"
 #include "core/common/fileio.h"
 #include "core/common/text.h"
+#include "core/tools/firstrun.h"
 #include "gui/common/guard.h"
 #include "gui/shell/aboutbox.h"
 #include "gui/shell/icons.h"
@@ -42,10 +43,6 @@
 
 #include <map>
 
-#if __has_include("core/tools/firstrun.h")
-#include "core/tools/firstrun.h"
-#define RUVIVAVU_HAVE_FIRSTRUN 1
-#endif
 
 namespace ruvivavu::gui {
 
@@ -53,14 +50,8 @@ namespace {
 
 const QString kNotAvailable = QStringLiteral("Esta função não está disponível nesta versão do programa.");
 const QString kNothingToPrint = QStringLiteral("Nenhum demonstrativo para imprimir.");
-const QString kFirstRunQuestion =
-    QStringLiteral("O programa está ainda sem tabelas, é necessário baixá-las da Internet, continuar?");
+const QString kFirstRunQuestion = QString::fromUtf8(tools::kFirstRunQuestion);
 
-#ifdef Q_OS_WIN
-const QString kDownloadProgram = QStringLiteral("download.exe");
-#else
-const QString kDownloadProgram = QStringLiteral("download");
-#endif
 
 // The report viewer: until a statement is shown it says where the statements will appear.
 class ReportViewer : public QTextBrowser {
@@ -560,13 +551,8 @@ void MainWindow::firstShow() {
 
     // The first-run check: without the tables, offer to fetch them and end the program.
     guarded(this, [this] {
-#ifdef RUVIVAVU_HAVE_FIRSTRUN
         if (!tools::shouldOfferDownload(shell_.dataFolder, shell_.programFolder)) return;
         const QString downloadProgram = qs(tools::downloadProgramPath(shell_.programFolder));
-#else
-        const QString downloadProgram = qs(shell_.programFolder) + kDownloadProgram;
-        if (fileExists(shell_.dataFile("lista.tab")) || !fileExists(ss(downloadProgram))) return;
-#endif
         if (!askYesNo(this, kFirstRunQuestion)) return;
         QProcess::startDetached(downloadProgram, {});  // a failure to start is not reported
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
