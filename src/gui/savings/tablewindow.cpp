@@ -4,6 +4,7 @@
 #include "gui/common/gridmodel.h"
 #include "gui/common/gridview.h"
 #include "gui/common/guard.h"
+#include "gui/common/placement.h"
 #include "gui/common/maskdelegate.h"
 
 #include <QBoxLayout>
@@ -116,14 +117,7 @@ void TableWindow::showEvent(QShowEvent* event) {
 }
 
 void TableWindow::centreOnMainWindow() {
-    QRect area;
-    if (mainWindow_ && mainWindow_->isVisible())
-        area = mainWindow_->frameGeometry();
-    else if (QScreen* screen = this->screen())
-        area = screen->availableGeometry();
-    // The layout may still grow the window to its minimum when it first appears.
-    const QSize size = this->size().expandedTo(minimumSizeHint());
-    if (area.isValid()) move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    centreOn(*this, mainWindow_);
 }
 
 }  // namespace ruvivavu::gui::savings
