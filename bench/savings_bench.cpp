@@ -1,8 +1,8 @@
 // Daily-savings sheet and statement for four plans from 06/1987 to a table ending in 12/2026.
 #include "core/common/dates.h"
 #include "core/common/numeric.h"
-#include "core/savings/dailysavings.h"
-#include "core/savings/plantables.h"
+#include "core/dailysavings/model.h"
+#include "core/shell/plantables.h"
 #include "core/shell/shell.h"
 
 #include <benchmark/benchmark.h>
@@ -10,7 +10,8 @@
 namespace {
 
 using namespace ruvivavu;
-using namespace ruvivavu::savings;
+using namespace ruvivavu::dailysavings;
+using namespace ruvivavu::shell;
 
 struct FourPlans {
     shell::Shell shell;
@@ -54,17 +55,17 @@ struct FourPlans {
         model.next();
         const char* balances[] = {"10.000,00", "25.000,00", "50.000,00", "80.000,00"};
         for (int p = 1; p <= 4; ++p) {
-            model.SSaldo.setCell(3, p, std::to_string(p * 5));
-            model.SSaldo.setCell(4, p, balances[p - 1]);
+            model.balances.setCell(3, p, std::to_string(p * 5));
+            model.balances.setCell(4, p, balances[p - 1]);
         }
-        model.STJuros.setRow(1, {"01/01/2000", "01/01/2010", "1"});
-        model.setMonthlyInterest(true);
-        model.Jmes.setRow(1, {"01/01/1995", "31/12/2026", "0,5", "Sim"});
+        model.courtInterest.setRow(1, {"01/01/2000", "01/01/2010", "1"});
+        model.setWithMonthlyInterest(true);
+        model.monthlyInterest.setRow(1, {"01/01/1995", "31/12/2026", "0,5", "Sim"});
         model.next();
         model.next();
         model.next();
-        model.amortizacao.setCell(1, 100, "Valor incontroverso");
-        model.amortizacao.setCell(2, 100, "1.234,56");
+        model.paidBack.setCell(1, 100, "Valor incontroverso");
+        model.paidBack.setCell(2, 100, "1.234,56");
     }
 };
 
@@ -72,12 +73,12 @@ void BM_SavingsSheetAndStatement(benchmark::State& state) {
     FourPlans calc;
     size_t bytes = 0;
     for (auto _ : state) {
-        calc.model.reachPage5();
-        const std::string statement = calc.model.finalizeToBytes();
+        calc.model.reachPage(5);
+        const std::string statement = calc.model.finishToBytes();
         bytes = statement.size();
         benchmark::DoNotOptimize(statement.data());
     }
-    state.counters["rows"] = calc.model.planilha.rowCount();
+    state.counters["rows"] = calc.model.sheet.rowCount();
     state.counters["bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_SavingsSheetAndStatement)->Unit(benchmark::kMicrosecond);
@@ -89,8 +90,8 @@ namespace {
 void BM_SavingsSheetOnly(benchmark::State& state) {
     FourPlans calc;
     for (auto _ : state) {
-        calc.model.reachPage5();
-        benchmark::DoNotOptimize(calc.model.planilha.cell(5, 1).data());
+        calc.model.reachPage(5);
+        benchmark::DoNotOptimize(calc.model.sheet.cell(5, 1).data());
     }
 }
 BENCHMARK(BM_SavingsSheetOnly)->Unit(benchmark::kMicrosecond);

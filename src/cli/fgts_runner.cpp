@@ -1,8 +1,7 @@
-// Runs an FGTS purge calculation file (.fg) as the window would: open, "Próximo" to the last page,
-// "Finalizar"; the statement is answered instead of being written into the data folder.
+// Runs an FGTS purge calculation file (.fg).
 #include "cli/runners.h"
 
-#include "core/fgts/acoes.h"
+#include "core/fgts/headlessrun.h"
 #include "core/shell/shell.h"
 
 namespace ruvivavu::cli {
@@ -10,8 +9,7 @@ namespace ruvivavu::cli {
 std::string runFgts(const Options& options) {
     shell::Shell shell;
     if (!options.dataFolder.empty()) shell.dataFolder = options.dataFolder;
-    shell.loadFontIni();
-    return fgts::calcularArquivo(shell, options.input);
+    return fgts::runCalculationFile(shell, options.input);
 }
 
 }  // namespace ruvivavu::cli

@@ -2,6 +2,7 @@
 #include "core/common/text.h"
 
 #include "core/common/errors.h"
+#include "core/common/fileio.h"
 
 #include <cmath>
 #include <limits>
@@ -157,6 +158,20 @@ Number Pot(Number base, Number exponent) {
     // A value beyond the range of a double overflows when it is narrowed.
     if (std::fabs(value) > std::numeric_limits<double>::max()) throw ArithmeticError(kOverflow);
     return static_cast<Number>(static_cast<double>(value));
+}
+
+std::vector<std::string> memoLines(std::string_view text) {
+    return splitLines(text);
+}
+
+std::string memoText(const std::vector<std::string>& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i) text += '\n';
+        text += lines[i];
+    }
+    if (!lines.empty() && lines.back().empty()) text += '\n';
+    return text;
 }
 
 }  // namespace ruvivavu

@@ -11,6 +11,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ruvivavu {
 
@@ -56,5 +57,11 @@ Number Arredondar(int n, Number x);
 
 // exp(exponent * ln base) in extended precision, returned rounded to double. Base must be positive.
 Number Pot(Number base, Number exponent);
+
+// The lines of a memo (header and footer texts) and back: a final line break closes the last
+// line without opening another, so an empty memo has no lines and a last empty line needs the
+// line break that ends it.
+std::vector<std::string> memoLines(std::string_view text);
+std::string memoText(const std::vector<std::string>& lines);
 
 }  // namespace ruvivavu

@@ -3,11 +3,11 @@
 #include "core/fgts/statement.h"
 
 #include "core/common/encoding.h"
-#include "core/fgts/calculo.h"
+#include "core/fgts/sheet.h"
 
 namespace ruvivavu::fgts {
 
-std::string statementBytes(const std::vector<std::string>& header, const StringGrid& planilha,
+std::string writeStatement(const std::vector<std::string>& header, const StringGrid& sheet,
                            const std::string& fontStyle) {
     std::string html;
     auto line = [&html](const std::string& text) {
@@ -20,10 +20,10 @@ std::string statementBytes(const std::vector<std::string>& header, const StringG
     for (const std::string& text : header) line("<p>" + text + "</p>");
     line("</p>");
     line("<body>\r\n<table border =0 align=\"center\" style=\"" + fontStyle + "\">\r\n");
-    for (int row = 0; row < planilha.rowCount(); ++row) {
+    for (int row = 0; row < sheet.rowCount(); ++row) {
         std::string tr = "<tr>\r\n";
-        for (int col = 0; col < kPlanilhaCols; ++col)
-            tr += "<td><div align=Right>" + planilha.cell(col, row) + "</div></td>";
+        for (int col = 0; col < kSheetColumns; ++col)
+            tr += "<td><div align=Right>" + sheet.cell(col, row) + "</div></td>";
         line(tr);
         line("</tr>");
     }

@@ -2,16 +2,16 @@
 #include "gui/fgts/fgtswindow.h"
 
 #include "core/common/fileio.h"
-#include "core/fgts/acoes.h"
-#include "core/fgts/calcfile.h"
+#include "core/common/text.h"
+#include "core/fgts/model.h"
 #include "gui/common/amountedit.h"
 #include "gui/common/dateedit.h"
+#include "gui/common/filedialog.h"
 #include "gui/common/gridmodel.h"
 #include "gui/common/gridview.h"
 #include "gui/common/guard.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -60,7 +60,7 @@ void setRadio(QRadioButton* a, QRadioButton* b, bool aOn, bool bOn) {
 
 }  // namespace
 
-FgtsWindow::FgtsWindow(shell::Shell& shell, QWidget* parent) : QWidget(parent, Qt::Window), shell_(shell) {
+FgtsWindow::FgtsWindow(shell::Shell& shell, QWidget* parent) : QWidget(parent, Qt::Window), shell_(shell), calculator_(shell) {
     setObjectName(QStringLiteral("FormFGTS"));
     setWindowTitle(QStringLiteral("Expurgos FGTS"));
     setAttribute(Qt::WA_QuitOnClose, false);  // closing the main window ends the program
@@ -82,54 +82,54 @@ void FgtsWindow::buildPages() {
     auto* p0 = new QWidget(pages_);
     auto* l0 = pageLayout(p0);
     l0->addWidget(label(QStringLiteral("Cabeçalho do formulário:"), p0));
-    edit1_ = named(new QPlainTextEdit(p0), "Edit1");
-    edit1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    edit1_->setTabChangesFocus(true);
-    edit1_->setFixedHeight(110);
-    l0->addWidget(edit1_);
-    cjuros_ = named(new QCheckBox(QStringLiteral("Cálcular juros de mora"), p0), "Cjuros");
-    chonorarios_ = named(new QCheckBox(QStringLiteral("Calcular Honorários"), p0), "Chonorarios");
-    ccustas_ = named(new QCheckBox(QStringLiteral("Calcular custas"), p0), "Ccustas");
-    l0->addWidget(cjuros_);
-    l0->addWidget(chonorarios_);
-    l0->addWidget(ccustas_);
+    header_ = named(new QPlainTextEdit(p0), "header");
+    header_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    header_->setTabChangesFocus(true);
+    header_->setFixedHeight(110);
+    l0->addWidget(header_);
+    withInterest_ = named(new QCheckBox(QStringLiteral("Cálcular juros de mora"), p0), "withInterest");
+    withFees_ = named(new QCheckBox(QStringLiteral("Calcular Honorários"), p0), "withFees");
+    withCosts_ = named(new QCheckBox(QStringLiteral("Calcular custas"), p0), "withCosts");
+    l0->addWidget(withInterest_);
+    l0->addWidget(withFees_);
+    l0->addWidget(withCosts_);
     l0->addSpacing(6);
     l0->addWidget(label(QStringLiteral("Data de atualização"), p0));
-    dataini_ = named(new DateEdit(p0), "Dataini");
-    dataini_->setFixedWidth(100);
-    l0->addWidget(dataini_);
+    updateDate_ = named(new DateEdit(p0), "updateDate");
+    updateDate_->setFixedWidth(100);
+    l0->addWidget(updateDate_);
     l0->addStretch();
 
     // Page 1: moratory interest.
     auto* p1 = new QWidget(pages_);
     auto* l1 = pageLayout(p1);
     l1->addWidget(label(QStringLiteral("Data de início  - juros de mora"), p1));
-    datajuros_ = named(new DateEdit(p1), "Datajuros");
-    datajuros_->setFixedWidth(100);
-    l1->addWidget(datajuros_);
+    interestStart_ = named(new DateEdit(p1), "interestStart");
+    interestStart_->setFixedWidth(100);
+    l1->addWidget(interestStart_);
     l1->addSpacing(10);
     l1->addWidget(label(QStringLiteral("Taxa de juros moratórios ao ano% \"6 ou 12\""), p1));
-    txjur_ = named(new AmountEdit(AmountEdit::Kind::AmountWithComma, p1), "Txjur");
-    txjur_->setFixedWidth(100);
-    l1->addWidget(txjur_);
+    interestRate_ = named(new AmountEdit(AmountEdit::Kind::AmountWithComma, p1), "interestRate");
+    interestRate_->setFixedWidth(100);
+    l1->addWidget(interestRate_);
     l1->addStretch();
 
     // Page 2: fees.
     auto* p2 = new QWidget(pages_);
     auto* l2 = pageLayout(p2);
     l2->addWidget(label(QStringLiteral("Honorários%"), p2));
-    hono_ = named(new AmountEdit(AmountEdit::Kind::Amount, p2), "hono");
-    hono_->setFixedWidth(100);
-    l2->addWidget(hono_);
+    feePercent_ = named(new AmountEdit(AmountEdit::Kind::Amount, p2), "feePercent");
+    feePercent_->setFixedWidth(100);
+    l2->addWidget(feePercent_);
     l2->addStretch();
 
     // Page 3: court costs.
     auto* p3 = new QWidget(pages_);
     auto* l3 = pageLayout(p3);
     l3->addWidget(label(QStringLiteral("Reembolso de Custas \"Valor\""), p3));
-    cust_ = named(new AmountEdit(AmountEdit::Kind::Amount, p3), "cust");
-    cust_->setFixedWidth(120);
-    l3->addWidget(cust_);
+    costs_ = named(new AmountEdit(AmountEdit::Kind::Amount, p3), "costs");
+    costs_->setFixedWidth(120);
+    l3->addWidget(costs_);
     l3->addStretch();
 
     // Page 4: the plans and the remuneratory interest.
@@ -139,26 +139,26 @@ void FgtsWindow::buildPages() {
     auto* grid = new QGridLayout(plans);
     grid->setHorizontalSpacing(14);
     grid->setVerticalSpacing(10);
-    cverao_ = named(new QCheckBox(QStringLiteral("Plano Verão"), plans), "Cverao");
-    jcsaldos_ = named(new AmountEdit(AmountEdit::Kind::Amount, plans), "JCsaldos");
-    ccollor_ = named(new QCheckBox(QStringLiteral("Plano Collor I"), plans), "Ccollor");
-    jcollor_ = named(new AmountEdit(AmountEdit::Kind::Amount, plans), "JCollor");
-    grid->addWidget(cverao_, 0, 0);
+    withVerao_ = named(new QCheckBox(QStringLiteral("Plano Verão"), plans), "withVerao");
+    veraoBalance_ = named(new AmountEdit(AmountEdit::Kind::Amount, plans), "veraoBalance");
+    withCollor_ = named(new QCheckBox(QStringLiteral("Plano Collor I"), plans), "withCollor");
+    collorBalance_ = named(new AmountEdit(AmountEdit::Kind::Amount, plans), "collorBalance");
+    grid->addWidget(withVerao_, 0, 0);
     grid->addWidget(label(QStringLiteral("Valor - Extrato FGTS\nMarço de 1989"), plans), 0, 1);
-    grid->addWidget(jcsaldos_, 0, 2);
-    grid->addWidget(ccollor_, 1, 0);
+    grid->addWidget(veraoBalance_, 0, 2);
+    grid->addWidget(withCollor_, 1, 0);
     grid->addWidget(label(QStringLiteral("Valor - Extrato FGTS\nMaio de 1990"), plans), 1, 1);
-    grid->addWidget(jcollor_, 1, 2);
+    grid->addWidget(collorBalance_, 1, 2);
     grid->setColumnStretch(1, 1);
-    jcsaldos_->setFixedWidth(130);
-    jcollor_->setFixedWidth(130);
+    veraoBalance_->setFixedWidth(130);
+    collorBalance_->setFixedWidth(130);
     l4->addWidget(plans);
     auto* rates = new QGroupBox(QStringLiteral("Juros Remuneratórios "), p4);
     auto* rl = new QHBoxLayout(rates);
-    jr3_ = named(new QRadioButton(QStringLiteral("3%"), rates), "JR3");
-    jr6_ = named(new QRadioButton(QStringLiteral("6%"), rates), "JR6");
-    rl->addWidget(jr3_);
-    rl->addWidget(jr6_);
+    jam3_ = named(new QRadioButton(QStringLiteral("3%"), rates), "jam3");
+    jam6_ = named(new QRadioButton(QStringLiteral("6%"), rates), "jam6");
+    rl->addWidget(jam3_);
+    rl->addWidget(jam6_);
     rl->addStretch();
     l4->addWidget(rates);
     l4->addStretch();
@@ -169,11 +169,11 @@ void FgtsWindow::buildPages() {
     l5->addStretch();
     auto* save = named(
         new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Salvar o cálculo"), p5),
-        "SpeedButton3");
+        "saveButton");
     save->setToolTip(QStringLiteral("Salvar Cálculo"));
-    bfim_ = named(new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("Finalizar"), p5),
-                  "Bfim");
-    for (QPushButton* b : {save, bfim_}) {
+    finish_ = named(new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("Finalizar"), p5),
+                  "finishButton");
+    for (QPushButton* b : {save, finish_}) {
         b->setMinimumSize(180, 40);
         auto* row = new QHBoxLayout;
         row->addStretch();
@@ -182,17 +182,17 @@ void FgtsWindow::buildPages() {
         l5->addLayout(row);
     }
     l5->addStretch();
-    connect(save, &QPushButton::clicked, this, &FgtsWindow::salvarCalculo);
-    connect(bfim_, &QPushButton::clicked, this, &FgtsWindow::finalizar);
+    connect(save, &QPushButton::clicked, this, &FgtsWindow::saveCalculation);
+    connect(finish_, &QPushButton::clicked, this, &FgtsWindow::finish);
 
     // Page 6: the result grid, kept for the statement and never shown.
     auto* p6 = new QWidget(pages_);
     auto* l6 = new QVBoxLayout(p6);
     l6->setContentsMargins(0, 0, 0, 0);
-    planilhaView_ = named(new GridView(p6), "planilha");
-    planilhaModel_ = new GridModel(calculo_.planilha, GridModel::FixedRows::AsRows, this);
-    planilhaView_->setModel(planilhaModel_);
-    l6->addWidget(planilhaView_);
+    sheetView_ = named(new GridView(p6), "sheet");
+    sheetModel_ = new GridModel(calculator_.sheet, GridModel::FixedRows::AsRows, this);
+    sheetView_->setModel(sheetModel_);
+    l6->addWidget(sheetView_);
 
     for (QWidget* page : {p0, p1, p2, p3, p4, p5, p6}) pages_->addWidget(page);
 }
@@ -216,14 +216,14 @@ QWidget* FgtsWindow::buildBars() {
         l->addWidget(b);
         return b;
     };
-    connect(tool(top, tl, "ToolbarButton971", QStringLiteral("Novo"), QStringLiteral("Novo"), QStyle::SP_FileIcon),
-            &QToolButton::clicked, this, &FgtsWindow::novo);
+    connect(tool(top, tl, "newButton", QStringLiteral("Novo"), QStringLiteral("Novo"), QStyle::SP_FileIcon),
+            &QToolButton::clicked, this, &FgtsWindow::reset);
     connect(
-        tool(top, tl, "Sabrir", QStringLiteral("Abrir"), QStringLiteral("Abrir Cálculo"), QStyle::SP_DialogOpenButton),
-        &QToolButton::clicked, this, &FgtsWindow::abrir);
-    connect(tool(top, tl, "SpeedButton8", QStringLiteral("Abrir Backup"), QStringLiteral("Abrir último cálculo"),
+        tool(top, tl, "openButton", QStringLiteral("Abrir"), QStringLiteral("Abrir Cálculo"), QStyle::SP_DialogOpenButton),
+        &QToolButton::clicked, this, &FgtsWindow::open);
+    connect(tool(top, tl, "openBackupButton", QStringLiteral("Abrir Backup"), QStringLiteral("Abrir último cálculo"),
                  QStyle::SP_BrowserReload),
-            &QToolButton::clicked, this, &FgtsWindow::abrirBackup);
+            &QToolButton::clicked, this, &FgtsWindow::openBackup);
     tl->addStretch();
     auto* outer = qobject_cast<QVBoxLayout*>(layout());
     auto* line1 = new QFrame(this);
@@ -236,14 +236,14 @@ QWidget* FgtsWindow::buildBars() {
     auto* bottom = new QWidget(this);
     auto* bl = new QHBoxLayout(bottom);
     bl->setContentsMargins(6, 4, 6, 6);
-    connect(tool(bottom, bl, "SpeedButton4", QStringLiteral("Fechar"), QString(), QStyle::SP_DialogCloseButton),
+    connect(tool(bottom, bl, "closeButton", QStringLiteral("Fechar"), QString(), QStyle::SP_DialogCloseButton),
             &QToolButton::clicked, this, &QWidget::hide);
     bl->addStretch();
-    connect(tool(bottom, bl, "SpeedButton1", QStringLiteral("Anterior"), QString(), QStyle::SP_ArrowLeft),
-            &QToolButton::clicked, this, &FgtsWindow::anterior);
-    auto* next = tool(bottom, bl, "SpeedButton2", QStringLiteral("Próximo"), QString(), QStyle::SP_ArrowRight);
+    connect(tool(bottom, bl, "previousButton", QStringLiteral("Anterior"), QString(), QStyle::SP_ArrowLeft),
+            &QToolButton::clicked, this, &FgtsWindow::previous);
+    auto* next = tool(bottom, bl, "nextButton", QStringLiteral("Próximo"), QString(), QStyle::SP_ArrowRight);
     next->setLayoutDirection(Qt::RightToLeft);  // the arrow after the text
-    connect(next, &QToolButton::clicked, this, &FgtsWindow::proximo);
+    connect(next, &QToolButton::clicked, this, &FgtsWindow::next);
 
     auto* wrap = new QWidget(this);
     auto* wl = new QVBoxLayout(wrap);
@@ -266,41 +266,41 @@ void FgtsWindow::showPage(int page) {
 }
 
 void FgtsWindow::readFields() {
-    ruvivavu::fgts::Fields& f = calculo_.fields;
-    f.header = ruvivavu::fgts::memoLines(ss(edit1_->toPlainText()));
-    f.dataini = ss(dataini_->maskText());
-    f.cjuros = cjuros_->isChecked();
-    f.chonorarios = chonorarios_->isChecked();
-    f.ccustas = ccustas_->isChecked();
-    f.datajuros = ss(datajuros_->maskText());
-    f.txjur = ss(txjur_->text());
-    f.hono = ss(hono_->text());
-    f.cust = ss(cust_->text());
-    f.cverao = cverao_->isChecked();
-    f.jcsaldos = ss(jcsaldos_->text());
-    f.ccollor = ccollor_->isChecked();
-    f.jcollor = ss(jcollor_->text());
-    f.jr3 = jr3_->isChecked();
-    f.jr6 = jr6_->isChecked();
+    ruvivavu::fgts::Fields& f = calculator_.fields;
+    f.header = ruvivavu::memoLines(ss(header_->toPlainText()));
+    f.updateDate = ss(updateDate_->maskText());
+    f.withInterest = withInterest_->isChecked();
+    f.withFees = withFees_->isChecked();
+    f.withCosts = withCosts_->isChecked();
+    f.interestStart = ss(interestStart_->maskText());
+    f.interestRate = ss(interestRate_->text());
+    f.feePercent = ss(feePercent_->text());
+    f.costs = ss(costs_->text());
+    f.withVerao = withVerao_->isChecked();
+    f.veraoBalance = ss(veraoBalance_->text());
+    f.withCollor = withCollor_->isChecked();
+    f.collorBalance = ss(collorBalance_->text());
+    f.jam3 = jam3_->isChecked();
+    f.jam6 = jam6_->isChecked();
 }
 
 void FgtsWindow::writeFields() {
-    const ruvivavu::fgts::Fields& f = calculo_.fields;
-    edit1_->setPlainText(qs(ruvivavu::fgts::memoText(f.header)));
-    dataini_->setMaskText(qs(f.dataini));
-    cjuros_->setChecked(f.cjuros);
-    chonorarios_->setChecked(f.chonorarios);
-    ccustas_->setChecked(f.ccustas);
-    datajuros_->setMaskText(qs(f.datajuros));
-    txjur_->setText(qs(f.txjur));
-    hono_->setText(qs(f.hono));
-    cust_->setText(qs(f.cust));
-    cverao_->setChecked(f.cverao);
-    jcsaldos_->setText(qs(f.jcsaldos));
-    ccollor_->setChecked(f.ccollor);
-    jcollor_->setText(qs(f.jcollor));
-    setRadio(jr3_, jr6_, f.jr3, f.jr6);
-    bfim_->setEnabled(calculo_.finalizarEnabled);
+    const ruvivavu::fgts::Fields& f = calculator_.fields;
+    header_->setPlainText(qs(ruvivavu::memoText(f.header)));
+    updateDate_->setMaskText(qs(f.updateDate));
+    withInterest_->setChecked(f.withInterest);
+    withFees_->setChecked(f.withFees);
+    withCosts_->setChecked(f.withCosts);
+    interestStart_->setMaskText(qs(f.interestStart));
+    interestRate_->setText(qs(f.interestRate));
+    feePercent_->setText(qs(f.feePercent));
+    costs_->setText(qs(f.costs));
+    withVerao_->setChecked(f.withVerao);
+    veraoBalance_->setText(qs(f.veraoBalance));
+    withCollor_->setChecked(f.withCollor);
+    collorBalance_->setText(qs(f.collorBalance));
+    setRadio(jam3_, jam6_, f.jam3, f.jam6);
+    finish_->setEnabled(calculator_.finishEnabled);
 }
 
 void FgtsWindow::leaveField() {
@@ -314,18 +314,18 @@ void FgtsWindow::leaveField() {
 
 void FgtsWindow::launch() {
     shell_.enablePreview();
-    ruvivavu::fgts::loadTable(shell_);
+    calculator_.launch();
     showPage(0);
     show();
     raise();
     activateWindow();
-    calculo_.page = 0;
+    calculator_.page = 0;
 }
 
 void FgtsWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    calculo_.onShow();
-    planilhaModel_->refresh();
+    calculator_.shown();
+    sheetModel_->refresh();
     showPage(0);
     if (!centred_) {
         centred_ = true;
@@ -333,97 +333,81 @@ void FgtsWindow::showEvent(QShowEvent* event) {
     }
 }
 
-void FgtsWindow::proximo() {
-    guarded(this, [this] {
+bool FgtsWindow::takeTyping() {
+    return guarded(this, [this] {
         leaveField();
         readFields();
-        if (auto check = calculo_.proximo()) {
-            showMessage(this, qs(check->message));
-            DateEdit* field = check->campo == ruvivavu::fgts::Campo::Dataini ? dataini_ : datajuros_;
-            field->setFocus();
-            return;
-        }
-        showPage(calculo_.page);
-        bfim_->setEnabled(calculo_.finalizarEnabled);
     });
 }
 
-void FgtsWindow::anterior() {
-    guarded(this, [this] {
-        leaveField();
-        readFields();
-        calculo_.anterior();
-        showPage(calculo_.page);
-    });
+void FgtsWindow::next() {
+    if (!takeTyping()) return;
+    try {
+        calculator_.next();
+    } catch (const ruvivavu::fgts::PageCheckFailed& check) {
+        showMessage(this, qs(check.what()));
+        (check.field == ruvivavu::fgts::DateField::UpdateDate ? updateDate_ : interestStart_)->setFocus();
+        return;
+    }
+    showPage(calculator_.page);
+    finish_->setEnabled(calculator_.finishEnabled);
 }
 
-void FgtsWindow::novo() {
-    calculo_.novo();
+void FgtsWindow::previous() {
+    if (!takeTyping()) return;
+    calculator_.previous();
+    showPage(calculator_.page);
+}
+
+void FgtsWindow::reset() {
+    calculator_.reset();
     writeFields();
     showPage(0);
     show();
 }
 
-void FgtsWindow::abrir() {
+void FgtsWindow::open() {
+    // A field whose typing cannot be taken keeps it: nothing is opened over it.
+    if (!takeTyping()) return;
     showPage(0);
-    guarded(this, [this] {
-        leaveField();
-        readFields();
-        QString path;
-        if (chooseOpenFile) {
-            path = chooseOpenFile();
-        } else {
-            QFileDialog dialog(this, QString(), QString(), QStringLiteral("Quorvel (*.FG *.fg)"));
-            dialog.setAcceptMode(QFileDialog::AcceptOpen);
-            dialog.setFileMode(QFileDialog::ExistingFile);
-            dialog.setDefaultSuffix(QStringLiteral("fg"));
-            if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-                path = dialog.selectedFiles().first();
-        }
-        if (path.isEmpty()) {
-            calculo_.afterOpen();
-            return;
-        }
-        ruvivavu::fgts::abrir(ss(path), calculo_);
-    });
+    const QString path = askForFile(this, {FileRequest::Open, QString(), QStringLiteral("Quorvel (*.FG *.fg)"),
+                                           QStringLiteral("fg"), QString()});
+    if (path.isEmpty()) {
+        calculator_.page = 0;
+        calculator_.finishEnabled = false;
+    } else {
+        guarded(this, [&] { calculator_.open(ss(path)); });
+    }
     writeFields();
     showPage(0);
 }
 
-void FgtsWindow::abrirBackup() {
+void FgtsWindow::openBackup() {
+    if (!takeTyping()) return;
     showPage(0);
-    readFields();
-    guarded(this, [this] { ruvivavu::fgts::abrirBackup(shell_, calculo_); });
+    guarded(this, [this] { calculator_.openBackup(); });
     writeFields();
     showPage(0);
 }
 
-void FgtsWindow::salvarCalculo() {
+void FgtsWindow::saveCalculation() {
     guarded(this, [this] {
         leaveField();
         if (!fileExists(shell_.dataFile(ruvivavu::fgts::kBackupFile))) return;
-        QString path;
-        if (chooseSaveFile) {
-            path = chooseSaveFile();
-        } else {
-            QFileDialog dialog(this, QString(), QString(), QStringLiteral("Quorvel (*.fg)"));
-            dialog.setAcceptMode(QFileDialog::AcceptSave);
-            dialog.setDefaultSuffix(QStringLiteral("fg"));
-            if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-                path = dialog.selectedFiles().first();
-        }
+        const QString path = askForFile(
+            this, {FileRequest::Save, QString(), QStringLiteral("Quorvel (*.fg)"), QStringLiteral("fg"), QString()});
         if (path.isEmpty()) return;
-        ruvivavu::fgts::salvarComo(shell_, ss(path));
+        calculator_.saveCopy(ss(path));
     });
 }
 
-void FgtsWindow::finalizar() {
+void FgtsWindow::finish() {
     const bool done = guarded(this, [this] {
         leaveField();
         readFields();
-        ruvivavu::fgts::finalizar(shell_, calculo_);
+        calculator_.finish();
     });
-    planilhaModel_->refresh();
+    sheetModel_->refresh();
     if (!done) return;
     hide();
     shell_.refreshViewer();

@@ -1,8 +1,8 @@
-// TFormFGTS, "Expurgos FGTS": the wizard that computes the FGTS purge differences of Plano Verão
+// The FGTS purge window "Expurgos FGTS" (TFormFGTS): the wizard that computes the FGTS purge differences of Plano Verão
 // and Plano Collor I with the JAM coefficients, writes fgt.html and keeps fgts.back.
 #pragma once
 
-#include "core/fgts/calculo.h"
+#include "core/fgts/model.h"
 #include "core/shell/shell.h"
 
 #include <QWidget>
@@ -32,21 +32,17 @@ public:
     // UserMessage when the table is missing (the window is not opened).
     void launch();
 
-    // The file choosers; tests replace them. An empty answer is a cancelled dialog.
-    std::function<QString()> chooseOpenFile;
-    std::function<QString()> chooseSaveFile;
-
-    const ruvivavu::fgts::Calculo& calculo() const { return calculo_; }
+    const ruvivavu::fgts::FgtsPurge& calculator() const { return calculator_; }
     int currentPage() const;
 
     // The buttons' actions.
-    void proximo();
-    void anterior();
-    void novo();
-    void abrir();
-    void abrirBackup();
-    void salvarCalculo();
-    void finalizar();
+    void next();
+    void previous();
+    void reset();
+    void open();
+    void openBackup();
+    void saveCalculation();
+    void finish();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -60,30 +56,33 @@ private:
     void showPage(int page);
     // Takes the focus off the current field so that its leave rule runs.
     void leaveField();
+    // The leave rule of the current field, then every field into the model. A rule that fails
+    // shows its message and leaves the typing as it was; answers whether all went through.
+    bool takeTyping();
 
     shell::Shell& shell_;
-    ruvivavu::fgts::Calculo calculo_;
+    ruvivavu::fgts::FgtsPurge calculator_;
     bool centred_ = false;
 
     QStackedWidget* pages_ = nullptr;
-    QPlainTextEdit* edit1_ = nullptr;
-    QCheckBox* cjuros_ = nullptr;
-    QCheckBox* chonorarios_ = nullptr;
-    QCheckBox* ccustas_ = nullptr;
-    DateEdit* dataini_ = nullptr;
-    DateEdit* datajuros_ = nullptr;
-    AmountEdit* txjur_ = nullptr;
-    AmountEdit* hono_ = nullptr;
-    AmountEdit* cust_ = nullptr;
-    QCheckBox* cverao_ = nullptr;
-    AmountEdit* jcsaldos_ = nullptr;
-    QCheckBox* ccollor_ = nullptr;
-    AmountEdit* jcollor_ = nullptr;
-    QRadioButton* jr3_ = nullptr;
-    QRadioButton* jr6_ = nullptr;
-    QPushButton* bfim_ = nullptr;
-    GridView* planilhaView_ = nullptr;
-    GridModel* planilhaModel_ = nullptr;
+    QPlainTextEdit* header_ = nullptr;
+    QCheckBox* withInterest_ = nullptr;
+    QCheckBox* withFees_ = nullptr;
+    QCheckBox* withCosts_ = nullptr;
+    DateEdit* updateDate_ = nullptr;
+    DateEdit* interestStart_ = nullptr;
+    AmountEdit* interestRate_ = nullptr;
+    AmountEdit* feePercent_ = nullptr;
+    AmountEdit* costs_ = nullptr;
+    QCheckBox* withVerao_ = nullptr;
+    AmountEdit* veraoBalance_ = nullptr;
+    QCheckBox* withCollor_ = nullptr;
+    AmountEdit* collorBalance_ = nullptr;
+    QRadioButton* jam3_ = nullptr;
+    QRadioButton* jam6_ = nullptr;
+    QPushButton* finish_ = nullptr;
+    GridView* sheetView_ = nullptr;
+    GridModel* sheetModel_ = nullptr;
 };
 
 }  // namespace ruvivavu::gui

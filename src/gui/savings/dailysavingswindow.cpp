@@ -2,6 +2,8 @@
 #include "gui/savings/dailysavingswindow.h"
 
 #include "core/shell/shell.h"
+#include "core/common/text.h"
+#include "gui/common/filedialog.h"
 #include "gui/common/gridmodel.h"
 #include "gui/common/gridview.h"
 #include "gui/common/guard.h"
@@ -15,7 +17,6 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -33,55 +34,26 @@
 
 namespace ruvivavu::gui::savings {
 
-using ruvivavu::savings::DailySavings;
+using ruvivavu::dailysavings::DailySavings;
 
 namespace {
 
-TForm2::FileChooser g_fileChooser;
-
 // Calculation files: "Quorvel (*.e12)", default extension "e12".
-const QString kFilter = QStringLiteral("Quorvel (*.e12 *.E12)");
-const QString kExtension = QStringLiteral("e12");
-
 QString chooseFile(QWidget* parent, bool save) {
-    if (g_fileChooser) return g_fileChooser(parent, save);
-    QFileDialog dialog(parent, save ? QStringLiteral("Salvar o Cálculo") : QStringLiteral("Abrir o Cálculo"));
-    dialog.setNameFilter(kFilter);
-    dialog.setDefaultSuffix(kExtension);
-    if (save) {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-    } else {
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
+    return askForFile(parent, {save ? FileRequest::Save : FileRequest::Open,
+                               save ? QStringLiteral("Salvar o Cálculo") : QStringLiteral("Abrir o Cálculo"),
+                               QStringLiteral("Quorvel (*.e12 *.E12)"), QStringLiteral("e12"), QString()});
 }
 
-int slot(TForm2::GridId id) {
+int slot(DailySavingsWindow::GridId id) {
     return static_cast<int>(id);
 }
 
 // The lines of a memo are its paragraphs; the empty paragraph after a final line break (where the
 // cursor stands after Enter) is not a line of its own.
-std::vector<std::string> memoLines(const QPlainTextEdit* memo) {
-    const QString text = memo->toPlainText();
-    std::vector<std::string> lines;
-    if (text.isEmpty()) return lines;
-    for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(ss(line));
-    if (lines.back().empty()) lines.pop_back();
-    return lines;
-}
+std::vector<std::string> memoLines(const QPlainTextEdit* memo) { return ruvivavu::memoLines(ss(memo->toPlainText())); }
 
-// The text showing the lines again: a last empty line needs the line break that ends it.
-QString memoText(const std::vector<std::string>& lines) {
-    QStringList list;
-    for (const std::string& line : lines) list << qs(line);
-    QString text = list.join(QLatin1Char('\n'));
-    if (!lines.empty() && lines.back().empty()) text += QLatin1Char('\n');
-    return text;
-}
+QString memoText(const std::vector<std::string>& lines) { return qs(ruvivavu::memoText(lines)); }
 
 QLabel* wrappedLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -98,24 +70,21 @@ QPushButton* limparButton(QWidget* parent, const QString& objectName) {
 
 }  // namespace
 
-void TForm2::setFileChooser(FileChooser chooser) {
-    g_fileChooser = std::move(chooser);
-}
 
 template <class F>
-bool TForm2::act(F&& action) {
+bool DailySavingsWindow::act(F&& action) {
     const bool ok = guarded(this, std::forward<F>(action));
     syncFromModel();
     return ok;
 }
 
-TForm2::TForm2(QWidget* mainWindow, DailySavings& model, QWidget* planWindow, QWidget* indexWindow)
+DailySavingsWindow::DailySavingsWindow(QWidget* mainWindow, DailySavings& model, QWidget* planWindow, QWidget* indexWindow)
     : QWidget(mainWindow, Qt::Tool | Qt::WindowStaysOnTopHint),
       model_(model),
       mainWindow_(mainWindow),
       planWindow_(planWindow),
       indexWindow_(indexWindow) {
-    setObjectName(QStringLiteral("TForm2"));
+    setObjectName(QStringLiteral("DailySavingsWindow"));
     setWindowTitle(kAppTitle);
 
     // Top bar.
@@ -134,13 +103,13 @@ TForm2::TForm2(QWidget* mainWindow, DailySavings& model, QWidget* planWindow, QW
         topLayout->addWidget(button);
         return button;
     };
-    novo_ = topButton(QStringLiteral("Novo"), QStringLiteral("Novo"), QStyle::SP_FileIcon);
-    abrir_ = topButton(QStringLiteral("Abrir"), QStringLiteral("Abrir o Cálculo"), QStyle::SP_DialogOpenButton);
-    abrirBackup_ = topButton(QStringLiteral("Abrir Backup"), QStringLiteral("Abrir o último cálculo realizado."),
+    newButton_ = topButton(QStringLiteral("Novo"), QStringLiteral("Novo"), QStyle::SP_FileIcon);
+    openButton_ = topButton(QStringLiteral("Abrir"), QStringLiteral("Abrir o Cálculo"), QStyle::SP_DialogOpenButton);
+    openBackupButton_ = topButton(QStringLiteral("Abrir Backup"), QStringLiteral("Abrir o último cálculo realizado."),
                              QStyle::SP_BrowserReload);
-    novo_->setObjectName(QStringLiteral("Novo"));
-    abrir_->setObjectName(QStringLiteral("Abrir"));
-    abrirBackup_->setObjectName(QStringLiteral("AbrirBackup"));
+    newButton_->setObjectName(QStringLiteral("Novo"));
+    openButton_->setObjectName(QStringLiteral("Abrir"));
+    openBackupButton_->setObjectName(QStringLiteral("AbrirBackup"));
     topLayout->addStretch(1);
 
     // The page control with hidden tabs.
@@ -155,22 +124,22 @@ TForm2::TForm2(QWidget* mainWindow, DailySavings& model, QWidget* planWindow, QW
     pages_->addWidget(buildTextsPage());
 
     // Bottom bar.
-    fechar_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Fechar"), this);
-    anterior_ = new QPushButton(style()->standardIcon(QStyle::SP_ArrowLeft), QStringLiteral("Anterior"), this);
-    proximo_ = new QPushButton(style()->standardIcon(QStyle::SP_ArrowRight), QStringLiteral("Próximo"), this);
-    finalizar_ =
+    closeButton_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Fechar"), this);
+    previousButton_ = new QPushButton(style()->standardIcon(QStyle::SP_ArrowLeft), QStringLiteral("Anterior"), this);
+    nextButton_ = new QPushButton(style()->standardIcon(QStyle::SP_ArrowRight), QStringLiteral("Próximo"), this);
+    finishButton_ =
         new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("Finalizar"), this);
-    fechar_->setObjectName(QStringLiteral("Fechar"));
-    anterior_->setObjectName(QStringLiteral("Anterior"));
-    proximo_->setObjectName(QStringLiteral("Proximo"));
-    finalizar_->setObjectName(QStringLiteral("Finalizar"));
-    finalizar_->setEnabled(false);
+    closeButton_->setObjectName(QStringLiteral("Fechar"));
+    previousButton_->setObjectName(QStringLiteral("Anterior"));
+    nextButton_->setObjectName(QStringLiteral("Proximo"));
+    finishButton_->setObjectName(QStringLiteral("Finalizar"));
+    finishButton_->setEnabled(false);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(fechar_);
+    bottom->addWidget(closeButton_);
     bottom->addStretch(1);
-    bottom->addWidget(anterior_);
-    bottom->addWidget(proximo_);
-    bottom->addWidget(finalizar_);
+    bottom->addWidget(previousButton_);
+    bottom->addWidget(nextButton_);
+    bottom->addWidget(finishButton_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
@@ -180,36 +149,36 @@ TForm2::TForm2(QWidget* mainWindow, DailySavings& model, QWidget* planWindow, QW
     layout->addLayout(bottom);
 
     // Actions.
-    connect(novo_, &QToolButton::clicked, this, [this] {
+    connect(newButton_, &QToolButton::clicked, this, [this] {
         leaveGrids();
         act([&] {
             model_.page = 0;
             model_.reset();
         });
     });
-    connect(abrir_, &QToolButton::clicked, this, [this] { openCalculation(); });
-    connect(abrirBackup_, &QToolButton::clicked, this, [this] {
+    connect(openButton_, &QToolButton::clicked, this, [this] { openCalculation(); });
+    connect(openBackupButton_, &QToolButton::clicked, this, [this] {
         leaveGrids();
         act([&] {
             model_.page = 0;
             model_.openBackup();
         });
     });
-    connect(fechar_, &QPushButton::clicked, this, [this] {
+    connect(closeButton_, &QPushButton::clicked, this, [this] {
         for (const GridSlot& g : grids_) g.view->endEditing();
         close();
     });
-    connect(anterior_, &QPushButton::clicked, this, [this] {
+    connect(previousButton_, &QPushButton::clicked, this, [this] {
         for (const GridSlot& g : grids_) g.view->endEditing();
         act([&] { model_.previous(); });
     });
-    connect(proximo_, &QPushButton::clicked, this, [this] {
+    connect(nextButton_, &QPushButton::clicked, this, [this] {
         leaveGrids();
         act([&] { model_.next(); });
     });
-    connect(finalizar_, &QPushButton::clicked, this, [this] {
+    connect(finishButton_, &QPushButton::clicked, this, [this] {
         bool ok = false;
-        finalizeAndClose(ok);
+        finishAndClose(ok);
     });
 
     model_.showWindow = [this] {
@@ -222,20 +191,20 @@ TForm2::TForm2(QWidget* mainWindow, DailySavings& model, QWidget* planWindow, QW
     resize(538, 417);
 }
 
-TForm2::~TForm2() {
+DailySavingsWindow::~DailySavingsWindow() {
     model_.showWindow = nullptr;
     // The grids lose the focus while the window is torn down: no leave rule runs then.
     for (const GridSlot& g : grids_) disconnect(g.view, nullptr, this, nullptr);
 }
 
-GridView* TForm2::gridView(GridId id) const {
+GridView* DailySavingsWindow::gridView(GridId id) const {
     return grids_[slot(id)].view;
 }
-GridModel* TForm2::gridModel(GridId id) const {
+GridModel* DailySavingsWindow::gridModel(GridId id) const {
     return grids_[slot(id)].model;
 }
 
-GridView* TForm2::makeGrid(GridId id, const QString& objectName) {
+GridView* DailySavingsWindow::makeGrid(GridId id, const QString& objectName) {
     StringGrid& grid = model_.grid(id);
     auto* model = new GridModel(grid, GridModel::FixedRows::AsHeadings, this);
     model->setEditable([id](int col, int row) { return DailySavings::isEditable(id, col, row); });
@@ -252,16 +221,16 @@ GridView* TForm2::makeGrid(GridId id, const QString& objectName) {
     return view;
 }
 
-QWidget* TForm2::buildPlanPage() {
+QWidget* DailySavingsWindow::buildPlanPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet1"));
     page->setWindowTitle(QStringLiteral("Escolha o plano  "));
 
-    label5_ = new QLabel(page);
-    label5_->setObjectName(QStringLiteral("Label5"));
-    QPalette red = label5_->palette();
+    tableLabel_ = new QLabel(page);
+    tableLabel_->setObjectName(QStringLiteral("Label5"));
+    QPalette red = tableLabel_->palette();
     red.setColor(QPalette::WindowText, Qt::red);
-    label5_->setPalette(red);
+    tableLabel_->setPalette(red);
 
     auto* adicionar = new QPushButton(QStringLiteral("Adicionar Expurgo"), page);
     adicionar->setObjectName(QStringLiteral("AdicionarExpurgo"));
@@ -270,17 +239,17 @@ QWidget* TForm2::buildPlanPage() {
 
     auto* group = new QGroupBox(QStringLiteral(" Escolha os Expurgos"), page);
     group->setObjectName(QStringLiteral("GroupBox1"));
-    cplanos_ = new QListWidget(group);
-    cplanos_->setObjectName(QStringLiteral("CPlanos"));
-    GridView* splanos = makeGrid(GridId::Planos, QStringLiteral("SPlanos"));
+    planList_ = new QListWidget(group);
+    planList_->setObjectName(QStringLiteral("CPlanos"));
+    GridView* splanos = makeGrid(GridId::ChosenPlans, QStringLiteral("SPlanos"));
     splanos->setParent(group);
     splanos->setMinimumWidth(232);
     auto* groupLayout = new QHBoxLayout(group);
-    groupLayout->addWidget(cplanos_, 1);
+    groupLayout->addWidget(planList_, 1);
     groupLayout->addWidget(splanos, 1);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(label5_, 1);
+    buttons->addWidget(tableLabel_, 1);
     buttons->addWidget(adicionar);
     buttons->addWidget(configurar);
 
@@ -289,7 +258,7 @@ QWidget* TForm2::buildPlanPage() {
     layout->addLayout(buttons);
     layout->addWidget(group, 1);
 
-    setTabOrder(cplanos_, splanos);
+    setTabOrder(planList_, splanos);
 
     connect(adicionar, &QPushButton::clicked, this, [this] {
         planWindow_->show();
@@ -301,23 +270,23 @@ QWidget* TForm2::buildPlanPage() {
         indexWindow_->raise();
         indexWindow_->activateWindow();
     });
-    connect(cplanos_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+    connect(planList_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
         if (syncing_) return;
-        const int row = cplanos_->row(item);
+        const int row = planList_->row(item);
         const bool checked = item->checkState() == Qt::Checked;
         act([&] { model_.setPlanChecked(row, checked); });
     });
     return page;
 }
 
-QWidget* TForm2::buildBalancePage() {
+QWidget* DailySavingsWindow::buildBalancePage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet2"));
     page->setWindowTitle(QStringLiteral("Saldo"));
     auto* label = wrappedLabel(QStringLiteral("Digite o DIA do aniversário e o SALDO da conta poupança no dia "
                                               "indicado e na moeda indicada: "),
                                page);
-    GridView* ssaldo = makeGrid(GridId::Saldo, QStringLiteral("SSaldo"));
+    GridView* ssaldo = makeGrid(GridId::Balances, QStringLiteral("SSaldo"));
     ssaldo->setParent(page);
     ssaldo->horizontalHeader()->setFixedHeight(28);
     ssaldo->verticalHeader()->setDefaultSectionSize(24);
@@ -330,23 +299,23 @@ QWidget* TForm2::buildBalancePage() {
     return page;
 }
 
-QWidget* TForm2::buildDifferencePage() {
+QWidget* DailySavingsWindow::buildDifferencePage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet3"));
     page->setWindowTitle(QStringLiteral("Diferença"));
-    GridView* sbase = makeGrid(GridId::Base, QStringLiteral("SBase"));
+    GridView* sbase = makeGrid(GridId::Differences, QStringLiteral("SBase"));
     sbase->setParent(page);
     sbase->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter | Qt::Alignment(Qt::TextWordWrap));
     sbase->horizontalHeader()->setFixedHeight(44);
     sbase->setFitHeadings(false);
-    sbase->setColumnWidths(DailySavings::columnWidths(GridId::Base));
+    sbase->setColumnWidths(DailySavings::columnWidths(GridId::Differences));
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(sbase, 1);
     return page;
 }
 
-QWidget* TForm2::buildInterestPage() {
+QWidget* DailySavingsWindow::buildInterestPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet4"));
     page->setWindowTitle(QStringLiteral("Juros"));
@@ -356,25 +325,25 @@ QWidget* TForm2::buildInterestPage() {
         QStringLiteral("Aplicar Juros Processuais - Digite o valor e a data inicial e final para contagem dos juros "),
         page);
     court->setObjectName(QStringLiteral("GroupBox2"));
-    cprorata_ = new QCheckBox(QStringLiteral("Pró-rata"), court);
-    cprorata_->setObjectName(QStringLiteral("Cprorata"));
+    proRata_ = new QCheckBox(QStringLiteral("Pró-rata"), court);
+    proRata_->setObjectName(QStringLiteral("Cprorata"));
     auto* limparJuros = limparButton(court, QStringLiteral("LimparJuros"));
     // The interest kind of this calculator is always simple; the buttons exist but stay hidden.
-    rcomposto_ = new QRadioButton(QStringLiteral("Compostos"), court);
-    rsimples_ = new QRadioButton(QStringLiteral("Simples"), court);
-    rmes_ = new QRadioButton(QStringLiteral("Mês a mês"), court);
-    rcomposto_->setObjectName(QStringLiteral("Rcomposto"));
-    rsimples_->setObjectName(QStringLiteral("Rsimples"));
-    rmes_->setObjectName(QStringLiteral("Rmes"));
-    for (QRadioButton* r : {rcomposto_, rsimples_, rmes_}) r->setVisible(false);
-    GridView* stjuros = makeGrid(GridId::TJuros, QStringLiteral("STJuros"));
+    compound_ = new QRadioButton(QStringLiteral("Compostos"), court);
+    simple_ = new QRadioButton(QStringLiteral("Simples"), court);
+    monthByMonth_ = new QRadioButton(QStringLiteral("Mês a mês"), court);
+    compound_->setObjectName(QStringLiteral("Rcomposto"));
+    simple_->setObjectName(QStringLiteral("Rsimples"));
+    monthByMonth_->setObjectName(QStringLiteral("Rmes"));
+    for (QRadioButton* r : {compound_, simple_, monthByMonth_}) r->setVisible(false);
+    GridView* stjuros = makeGrid(GridId::CourtInterest, QStringLiteral("STJuros"));
     stjuros->setParent(court);
     static_cast<MaskDelegate*>(stjuros->itemDelegate())
         ->setHeadingFilter(QStringLiteral("Juros %"), MaskDelegate::Filter::Rate);
-    grids_[slot(GridId::TJuros)].model->setEditHook(
-        [this](int, int row) { guarded(this, [&] { model_.cellEdited(GridId::TJuros, row); }); });
+    grids_[slot(GridId::CourtInterest)].model->setEditHook(
+        [this](int, int row) { guarded(this, [&] { model_.cellEdited(GridId::CourtInterest, row); }); });
     auto* courtSide = new QVBoxLayout;
-    courtSide->addWidget(cprorata_);
+    courtSide->addWidget(proRata_);
     courtSide->addWidget(limparJuros);
     courtSide->addStretch(1);
     auto* courtLayout = new QHBoxLayout(court);
@@ -384,29 +353,29 @@ QWidget* TForm2::buildInterestPage() {
     // Monthly interest.
     auto* monthly = new QGroupBox(QStringLiteral("Aplicar Juros  mês a mês (juros capitalizados)  "), page);
     monthly->setObjectName(QStringLiteral("GroupBox3"));
-    rsemjuros_ = new QRadioButton(QStringLiteral("Não"), monthly);
-    rcomjuros_ = new QRadioButton(QStringLiteral("Sim"), monthly);
-    rsemjuros_->setObjectName(QStringLiteral("Rsemjuros"));
-    rcomjuros_->setObjectName(QStringLiteral("RComjuros"));
+    withoutMonthlyInterest_ = new QRadioButton(QStringLiteral("Não"), monthly);
+    withMonthlyInterest_ = new QRadioButton(QStringLiteral("Sim"), monthly);
+    withoutMonthlyInterest_->setObjectName(QStringLiteral("Rsemjuros"));
+    withMonthlyInterest_->setObjectName(QStringLiteral("RComjuros"));
     auto* monthlyGroup = new QButtonGroup(monthly);
-    monthlyGroup->addButton(rsemjuros_);
-    monthlyGroup->addButton(rcomjuros_);
+    monthlyGroup->addButton(withoutMonthlyInterest_);
+    monthlyGroup->addButton(withMonthlyInterest_);
     auto* limparJmes = limparButton(monthly, QStringLiteral("LimparJmes"));
-    GridView* jmes = makeGrid(GridId::Jmes, QStringLiteral("Jmes"));
+    GridView* jmes = makeGrid(GridId::MonthlyInterest, QStringLiteral("Jmes"));
     jmes->setParent(monthly);
     static_cast<MaskDelegate*>(jmes->itemDelegate())
         ->setHeadingFilter(QStringLiteral("Juros %"), MaskDelegate::Filter::Rate);
-    grids_[slot(GridId::Jmes)].model->setEditHook(
-        [this](int, int row) { guarded(this, [&] { model_.cellEdited(GridId::Jmes, row); }); });
+    grids_[slot(GridId::MonthlyInterest)].model->setEditHook(
+        [this](int, int row) { guarded(this, [&] { model_.cellEdited(GridId::MonthlyInterest, row); }); });
     auto* toggle = new ToggleDelegate(jmes);
     toggle->setToggler([this](const QModelIndex& index) {
-        GridModel* m = grids_[slot(GridId::Jmes)].model;
-        act([&] { model_.clickJmes(index.column(), m->gridRow(index)); });
+        GridModel* m = grids_[slot(GridId::MonthlyInterest)].model;
+        act([&] { model_.toggleQuarterly(index.column(), m->gridRow(index)); });
     });
     jmes->setItemDelegateForColumn(3, toggle);
     auto* monthlySide = new QVBoxLayout;
-    monthlySide->addWidget(rsemjuros_);
-    monthlySide->addWidget(rcomjuros_);
+    monthlySide->addWidget(withoutMonthlyInterest_);
+    monthlySide->addWidget(withMonthlyInterest_);
     monthlySide->addWidget(limparJmes);
     monthlySide->addStretch(1);
     auto* monthlyLayout = new QHBoxLayout(monthly);
@@ -418,31 +387,31 @@ QWidget* TForm2::buildInterestPage() {
     layout->addWidget(court, 1);
     layout->addWidget(monthly, 1);
 
-    setTabOrder(cprorata_, limparJuros);
+    setTabOrder(proRata_, limparJuros);
     setTabOrder(limparJuros, stjuros);
-    setTabOrder(stjuros, rsemjuros_);
-    setTabOrder(rsemjuros_, rcomjuros_);
-    setTabOrder(rcomjuros_, limparJmes);
+    setTabOrder(stjuros, withoutMonthlyInterest_);
+    setTabOrder(withoutMonthlyInterest_, withMonthlyInterest_);
+    setTabOrder(withMonthlyInterest_, limparJmes);
     setTabOrder(limparJmes, jmes);
 
-    connect(cprorata_, &QCheckBox::toggled, this, [this](bool on) {
-        if (!syncing_) model_.cprorata = on;
+    connect(proRata_, &QCheckBox::toggled, this, [this](bool on) {
+        if (!syncing_) model_.proRata = on;
     });
-    connect(rcomjuros_, &QRadioButton::toggled, this, [this](bool on) {
-        if (!syncing_) model_.setMonthlyInterest(on);
+    connect(withMonthlyInterest_, &QRadioButton::toggled, this, [this](bool on) {
+        if (!syncing_) model_.setWithMonthlyInterest(on);
     });
     connect(limparJuros, &QPushButton::clicked, this, [this] {
-        gridView(GridId::TJuros)->endEditing();
+        gridView(GridId::CourtInterest)->endEditing();
         act([&] { model_.clearCourtInterest(); });
     });
     connect(limparJmes, &QPushButton::clicked, this, [this] {
-        gridView(GridId::Jmes)->endEditing();
-        act([&] { model_.clearMonthly(); });
+        gridView(GridId::MonthlyInterest)->endEditing();
+        act([&] { model_.clearMonthlyInterest(); });
     });
     return page;
 }
 
-QWidget* TForm2::buildAmortisationPage() {
+QWidget* DailySavingsWindow::buildAmortisationPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet5"));
     page->setWindowTitle(QStringLiteral("Amortização"));
@@ -450,7 +419,7 @@ QWidget* TForm2::buildAmortisationPage() {
         new QLabel(QStringLiteral("Preencha estes campos com o valor ofertado pelo banco - Valor Incontroverso"), page);
     auto* line2 = new QLabel(QStringLiteral("ou outro valor para amortização."), page);
     auto* limpar = limparButton(page, QStringLiteral("LimparAmortizacao"));
-    GridView* amortizacao = makeGrid(GridId::Amortizacao, QStringLiteral("amortizacao"));
+    GridView* amortizacao = makeGrid(GridId::PaidBack, QStringLiteral("amortizacao"));
     amortizacao->setParent(page);
     static_cast<MaskDelegate*>(amortizacao->itemDelegate())
         ->setHeadingFilter(QStringLiteral("Valor"), MaskDelegate::Filter::Amount);
@@ -468,43 +437,43 @@ QWidget* TForm2::buildAmortisationPage() {
     setTabOrder(limpar, amortizacao);
 
     connect(limpar, &QPushButton::clicked, this, [this] {
-        gridView(GridId::Amortizacao)->endEditing();
-        act([&] { model_.clearAmortisation(); });
+        gridView(GridId::PaidBack)->endEditing();
+        act([&] { model_.clearPaidBack(); });
     });
     return page;
 }
 
-QWidget* TForm2::buildSheetPage() {
+QWidget* DailySavingsWindow::buildSheetPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet6"));
     page->setWindowTitle(QStringLiteral("Planilha"));
-    GridView* planilha = makeGrid(GridId::Planilha, QStringLiteral("planilha"));
+    GridView* planilha = makeGrid(GridId::Sheet, QStringLiteral("planilha"));
     planilha->setParent(page);
     planilha->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter |
                                                       Qt::Alignment(Qt::TextWordWrap));
     planilha->horizontalHeader()->setFixedHeight(58);
     planilha->setFitHeadings(false);
-    planilha->setColumnWidths(DailySavings::columnWidths(GridId::Planilha));
+    planilha->setColumnWidths(DailySavings::columnWidths(GridId::Sheet));
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(planilha, 1);
     return page;
 }
 
-QWidget* TForm2::buildTextsPage() {
+QWidget* DailySavingsWindow::buildTextsPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet7"));
     page->setWindowTitle(QStringLiteral("Cabeçalho/Rodapé/Notas"));
 
-    cnotas_ = new QCheckBox(QStringLiteral("Exibir Notas Finais sobre cálculos"), page);
-    cnotas_->setObjectName(QStringLiteral("Cnotas"));
+    showNotes_ = new QCheckBox(QStringLiteral("Exibir Notas Finais sobre cálculos"), page);
+    showNotes_->setObjectName(QStringLiteral("Cnotas"));
     auto* gravar = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Gravar"), page);
     gravar->setObjectName(QStringLiteral("Gravar"));
-    memo1_ = new QPlainTextEdit(page);
-    memo2_ = new QPlainTextEdit(page);
-    memo1_->setObjectName(QStringLiteral("Memo1"));
-    memo2_->setObjectName(QStringLiteral("Memo2"));
-    for (QPlainTextEdit* memo : {memo1_, memo2_}) {
+    header_ = new QPlainTextEdit(page);
+    footer_ = new QPlainTextEdit(page);
+    header_->setObjectName(QStringLiteral("Memo1"));
+    footer_->setObjectName(QStringLiteral("Memo2"));
+    for (QPlainTextEdit* memo : {header_, footer_}) {
         memo->setLineWrapMode(QPlainTextEdit::NoWrap);
         memo->setTabChangesFocus(true);
     }
@@ -530,9 +499,9 @@ QWidget* TForm2::buildTextsPage() {
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(new QLabel(QStringLiteral("Cabeçalho"), page));
-    texts->addWidget(memo1_, 1);
+    texts->addWidget(header_, 1);
     texts->addWidget(new QLabel(QStringLiteral("Rodapé"), page));
-    texts->addWidget(memo2_, 1);
+    texts->addWidget(footer_, 1);
 
     auto* side = new QVBoxLayout;
     side->addWidget(complete);
@@ -541,7 +510,7 @@ QWidget* TForm2::buildTextsPage() {
     side->addWidget(note);
 
     auto* head = new QHBoxLayout;
-    head->addWidget(cnotas_);
+    head->addWidget(showNotes_);
     head->addStretch(1);
     head->addWidget(gravar);
 
@@ -554,72 +523,72 @@ QWidget* TForm2::buildTextsPage() {
     layout->addLayout(head);
     layout->addLayout(body, 1);
 
-    setTabOrder(cnotas_, gravar);
-    setTabOrder(gravar, memo1_);
-    setTabOrder(memo1_, memo2_);
-    setTabOrder(memo2_, salvar);
+    setTabOrder(showNotes_, gravar);
+    setTabOrder(gravar, header_);
+    setTabOrder(header_, footer_);
+    setTabOrder(footer_, salvar);
 
-    connect(cnotas_, &QCheckBox::toggled, this, [this](bool on) {
-        if (!syncing_) model_.cnotas = on;
+    connect(showNotes_, &QCheckBox::toggled, this, [this](bool on) {
+        if (!syncing_) model_.showNotes = on;
     });
-    connect(memo1_, &QPlainTextEdit::textChanged, this, [this] {
-        if (!syncing_) model_.memo1 = memoLines(memo1_);
+    connect(header_, &QPlainTextEdit::textChanged, this, [this] {
+        if (!syncing_) model_.header = memoLines(header_);
     });
-    connect(memo2_, &QPlainTextEdit::textChanged, this, [this] {
-        if (!syncing_) model_.memo2 = memoLines(memo2_);
+    connect(footer_, &QPlainTextEdit::textChanged, this, [this] {
+        if (!syncing_) model_.footer = memoLines(footer_);
     });
     connect(gravar, &QPushButton::clicked, this, [this] { act([&] { model_.saveHeaderFooter(); }); });
-    connect(salvar, &QPushButton::clicked, this, [this] { finalizeAndSave(); });
+    connect(salvar, &QPushButton::clicked, this, [this] { finishAndSave(); });
     return page;
 }
 
-void TForm2::syncFromModel() {
+void DailySavingsWindow::syncFromModel() {
     syncing_ = true;
     for (const GridSlot& g : grids_) g.model->refresh();
 
-    label5_->setText(qs(model_.tableLabel()));
+    tableLabel_->setText(qs(model_.tableLabel()));
 
     // The plan list: rebuilt when the plan table changed its items, checks otherwise.
-    const auto& plans = model_.plans;
-    bool sameItems = cplanos_->count() == static_cast<int>(plans.size());
-    for (int i = 0; sameItems && i < cplanos_->count(); ++i) sameItems = cplanos_->item(i)->text() == qs(plans[i].text);
+    const auto& plans = model_.planList;
+    bool sameItems = planList_->count() == static_cast<int>(plans.size());
+    for (int i = 0; sameItems && i < planList_->count(); ++i) sameItems = planList_->item(i)->text() == qs(plans[i].text);
     if (!sameItems) {
-        cplanos_->clear();
+        planList_->clear();
         for (const auto& plan : plans) {
-            auto* item = new QListWidgetItem(qs(plan.text), cplanos_);
+            auto* item = new QListWidgetItem(qs(plan.text), planList_);
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         }
     }
-    for (int i = 0; i < cplanos_->count(); ++i)
-        cplanos_->item(i)->setCheckState(plans[i].checked ? Qt::Checked : Qt::Unchecked);
+    for (int i = 0; i < planList_->count(); ++i)
+        planList_->item(i)->setCheckState(plans[i].checked ? Qt::Checked : Qt::Unchecked);
 
-    cprorata_->setChecked(model_.cprorata);
-    rcomposto_->setChecked(model_.rcomposto);
-    rsimples_->setChecked(model_.rsimples);
-    rmes_->setChecked(model_.rmes);
+    proRata_->setChecked(model_.proRata);
+    compound_->setChecked(model_.compound);
+    simple_->setChecked(model_.simple);
+    monthByMonth_->setChecked(model_.monthByMonth);
     // The two monthly-interest buttons may both be off (a file opened with "false" leaves "Não"
     // alone), so they are set without the group's exclusivity.
-    if (auto* group = rcomjuros_->group()) group->setExclusive(false);
-    rsemjuros_->setChecked(model_.rsemjuros);
-    rcomjuros_->setChecked(model_.rcomjuros);
-    if (auto* group = rcomjuros_->group()) group->setExclusive(true);
-    cnotas_->setChecked(model_.cnotas);
-    if (memoLines(memo1_) != model_.memo1) memo1_->setPlainText(memoText(model_.memo1));
-    if (memoLines(memo2_) != model_.memo2) memo2_->setPlainText(memoText(model_.memo2));
+    if (auto* group = withMonthlyInterest_->group()) group->setExclusive(false);
+    withoutMonthlyInterest_->setChecked(model_.withoutMonthlyInterest);
+    withMonthlyInterest_->setChecked(model_.withMonthlyInterest);
+    if (auto* group = withMonthlyInterest_->group()) group->setExclusive(true);
+    showNotes_->setChecked(model_.showNotes);
+    if (memoLines(header_) != model_.header) header_->setPlainText(memoText(model_.header));
+    if (memoLines(footer_) != model_.footer) footer_->setPlainText(memoText(model_.footer));
 
     pages_->setCurrentIndex(std::clamp(model_.page, 0, DailySavings::kLastPage));
-    finalizar_->setEnabled(model_.finalizarEnabled);
+    finishButton_->setEnabled(model_.finishEnabled);
     syncing_ = false;
 }
 
-void TForm2::leaveGrids() {
+void DailySavingsWindow::leaveGrids() {
     // The grid being edited is left as if the focus moved to the button.
     for (const GridSlot& g : grids_) g.view->leaveNow();
 }
 
-void TForm2::finalizeAndClose(bool& ok) {
+void DailySavingsWindow::finishAndClose(bool& ok) {
     leaveGrids();
-    ok = guarded(this, [&] { model_.finalize(); });
+    ok = guarded(this, [&] { model_.finish(); });
     if (ok) {
         close();
         model_.shell().refreshViewer();
@@ -627,7 +596,7 @@ void TForm2::finalizeAndClose(bool& ok) {
     syncFromModel();
 }
 
-void TForm2::openCalculation() {
+void DailySavingsWindow::openCalculation() {
     leaveGrids();
     model_.page = 0;
     syncFromModel();
@@ -636,7 +605,7 @@ void TForm2::openCalculation() {
     act([&] { model_.open(ss(path)); });
 }
 
-void TForm2::saveCalculation() {
+void DailySavingsWindow::saveCalculation() {
     leaveGrids();
     if (!model_.backupExists()) return;
     QWidget* parent = isVisible() ? static_cast<QWidget*>(this) : mainWindow_;
@@ -645,13 +614,13 @@ void TForm2::saveCalculation() {
     guarded(parent, [&] { model_.saveCopy(ss(target)); });
 }
 
-void TForm2::finalizeAndSave() {
+void DailySavingsWindow::finishAndSave() {
     bool ok = false;
-    finalizeAndClose(ok);
+    finishAndClose(ok);
     if (ok) saveCalculation();
 }
 
-void TForm2::showEvent(QShowEvent* event) {
+void DailySavingsWindow::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         guarded(this, [&] { model_.shown(); });
         closeExcludedWindows();
@@ -661,7 +630,7 @@ void TForm2::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
-void TForm2::closeExcludedWindows() {
+void DailySavingsWindow::closeExcludedWindows() {
     // The São Paulo court-debt window and the configured-savings window give way to this one.
     for (QWidget* w : QApplication::topLevelWidgets()) {
         const QString name = w->objectName();
@@ -670,7 +639,7 @@ void TForm2::closeExcludedWindows() {
     }
 }
 
-void TForm2::centreOnMainWindow() {
+void DailySavingsWindow::centreOnMainWindow() {
     centreOn(*this, mainWindow_);
 }
 

@@ -1,9 +1,9 @@
-// The daily-savings wizard window "Ruvivavu da Dudovizu" (TForm2): seven pages with hidden tabs
+// The daily-savings wizard window "Ruvivavu da Dudovizu" (DailySavingsWindow): seven pages with hidden tabs
 // moved by "Anterior" and "Próximo". It shows the calculator model and forwards every user action
 // to it; all values live in the model's grids.
 #pragma once
 
-#include "core/savings/dailysavings.h"
+#include "core/dailysavings/model.h"
 
 #include <QWidget>
 
@@ -26,21 +26,21 @@ class GridView;
 
 namespace ruvivavu::gui::savings {
 
-class TForm2 : public QWidget {
+class DailySavingsWindow : public QWidget {
     Q_OBJECT
 public:
-    using GridId = ruvivavu::savings::GridId;
+    using GridId = ruvivavu::dailysavings::GridId;
 
     // `tables` are the plan-table and index-application windows opened from page 0.
-    TForm2(QWidget* mainWindow, ruvivavu::savings::DailySavings& model, QWidget* planWindow, QWidget* indexWindow);
-    ~TForm2() override;
+    DailySavingsWindow(QWidget* mainWindow, ruvivavu::dailysavings::DailySavings& model, QWidget* planWindow, QWidget* indexWindow);
+    ~DailySavingsWindow() override;
 
-    ruvivavu::savings::DailySavings& model() { return model_; }
+    ruvivavu::dailysavings::DailySavings& model() { return model_; }
 
     GridView* gridView(GridId id) const;
     GridModel* gridModel(GridId id) const;
     QStackedWidget* pages() const { return pages_; }
-    QListWidget* planList() const { return cplanos_; }
+    QListWidget* planList() const { return planList_; }
 
     // Re-reads every control from the model (after an operation changed it).
     void syncFromModel();
@@ -50,12 +50,8 @@ public:
     void openCalculation();
     void saveCalculation();
     // "Para Salvar o Cálculo Clique Aqui": everything "Finalizar" does, then "Salvar".
-    void finalizeAndSave();
+    void finishAndSave();
 
-    // The file dialogs; tests replace them. `save` tells the save dialog from the open dialog; an
-    // empty answer means the user cancelled.
-    using FileChooser = std::function<QString(QWidget* parent, bool save)>;
-    static void setFileChooser(FileChooser chooser);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -79,11 +75,11 @@ private:
     template <class F>
     bool act(F&& action);
     void leaveGrids();
-    void finalizeAndClose(bool& ok);
+    void finishAndClose(bool& ok);
     void centreOnMainWindow();
     void closeExcludedWindows();
 
-    ruvivavu::savings::DailySavings& model_;
+    ruvivavu::dailysavings::DailySavings& model_;
     QWidget* mainWindow_;
     QWidget* planWindow_;
     QWidget* indexWindow_;
@@ -91,25 +87,25 @@ private:
 
     std::array<GridSlot, 7> grids_{};
 
-    QToolButton* novo_ = nullptr;
-    QToolButton* abrir_ = nullptr;
-    QToolButton* abrirBackup_ = nullptr;
+    QToolButton* newButton_ = nullptr;
+    QToolButton* openButton_ = nullptr;
+    QToolButton* openBackupButton_ = nullptr;
     QStackedWidget* pages_ = nullptr;
-    QLabel* label5_ = nullptr;
-    QListWidget* cplanos_ = nullptr;
-    QCheckBox* cprorata_ = nullptr;
-    QRadioButton* rcomposto_ = nullptr;
-    QRadioButton* rsimples_ = nullptr;
-    QRadioButton* rmes_ = nullptr;
-    QRadioButton* rsemjuros_ = nullptr;
-    QRadioButton* rcomjuros_ = nullptr;
-    QCheckBox* cnotas_ = nullptr;
-    QPlainTextEdit* memo1_ = nullptr;
-    QPlainTextEdit* memo2_ = nullptr;
-    QPushButton* fechar_ = nullptr;
-    QPushButton* anterior_ = nullptr;
-    QPushButton* proximo_ = nullptr;
-    QPushButton* finalizar_ = nullptr;
+    QLabel* tableLabel_ = nullptr;
+    QListWidget* planList_ = nullptr;
+    QCheckBox* proRata_ = nullptr;
+    QRadioButton* compound_ = nullptr;
+    QRadioButton* simple_ = nullptr;
+    QRadioButton* monthByMonth_ = nullptr;
+    QRadioButton* withoutMonthlyInterest_ = nullptr;
+    QRadioButton* withMonthlyInterest_ = nullptr;
+    QCheckBox* showNotes_ = nullptr;
+    QPlainTextEdit* header_ = nullptr;
+    QPlainTextEdit* footer_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
+    QPushButton* previousButton_ = nullptr;
+    QPushButton* nextButton_ = nullptr;
+    QPushButton* finishButton_ = nullptr;
 };
 
 }  // namespace ruvivavu::gui::savings

@@ -1,7 +1,7 @@
 // "Aplicar Expurgos": the editor of the index-application table.
 #include "gui/savings/indextablewindow.h"
 
-#include "core/savings/plantables.h"
+#include "core/shell/plantables.h"
 #include "gui/common/gridmodel.h"
 #include "gui/common/gridview.h"
 #include "gui/common/guard.h"
@@ -10,14 +10,14 @@
 
 namespace ruvivavu::gui::savings {
 
-using ruvivavu::savings::IndexApplicationTable;
+using ruvivavu::shell::IndexApplicationTable;
 
 namespace {
 constexpr int kApplyColumn = 2;
 }
 
-TForm4::TForm4(QWidget* mainWindow, shell::Shell& shell, IndexApplicationTable& table)
-    : TableWindow(mainWindow, table.grid, qs(IndexApplicationTable::caption()), QStringLiteral("TForm4")),
+IndexTableWindow::IndexTableWindow(QWidget* mainWindow, shell::Shell& shell, IndexApplicationTable& table)
+    : TableWindow(mainWindow, table.grid, qs(IndexApplicationTable::caption()), QStringLiteral("IndexTableWindow")),
       shell_(shell),
       table_(table) {
     gridModel()->setEditable([](int column, int row) { return IndexApplicationTable::isEditable(column, row); });
@@ -40,22 +40,22 @@ TForm4::TForm4(QWidget* mainWindow, shell::Shell& shell, IndexApplicationTable& 
     resize(360, 320);
 }
 
-void TForm4::writeHeadings() {
+void IndexTableWindow::writeHeadings() {
     table_.writeHeadings();
 }
-void TForm4::selectCell(int column, int row) {
+void IndexTableWindow::selectCell(int column, int row) {
     table_.selectCell(column, row);
 }
-void TForm4::addRow() {
+void IndexTableWindow::addRow() {
     table_.addRow();
 }
-void TForm4::deleteRow() {
+void IndexTableWindow::deleteRow() {
     table_.deleteRow();
 }
-void TForm4::leaveGrid() {
+void IndexTableWindow::leaveGrid() {
     table_.leaveGrid();
 }
-void TForm4::save() {
+void IndexTableWindow::save() {
     table_.save(shell_);
 }
 

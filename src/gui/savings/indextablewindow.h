@@ -5,17 +5,15 @@
 
 namespace ruvivavu::shell {
 class Shell;
-}
-namespace ruvivavu::savings {
 class IndexApplicationTable;
-}
+}  // namespace ruvivavu::shell
 
 namespace ruvivavu::gui::savings {
 
-class TForm4 : public TableWindow {
+class IndexTableWindow : public TableWindow {
     Q_OBJECT
 public:
-    TForm4(QWidget* mainWindow, shell::Shell& shell, ruvivavu::savings::IndexApplicationTable& table);
+    IndexTableWindow(QWidget* mainWindow, shell::Shell& shell, ruvivavu::shell::IndexApplicationTable& table);
 
 protected:
     void writeHeadings() override;
@@ -27,7 +25,7 @@ protected:
 
 private:
     shell::Shell& shell_;
-    ruvivavu::savings::IndexApplicationTable& table_;
+    ruvivavu::shell::IndexApplicationTable& table_;
 };
 
 }  // namespace ruvivavu::gui::savings

@@ -3,8 +3,8 @@
 #include "gui/shell/modules.h"
 
 #include "core/common/fileio.h"
-#include "core/savings/dailysavings.h"
-#include "core/savings/plantables.h"
+#include "core/dailysavings/model.h"
+#include "core/shell/plantables.h"
 #include "gui/savings/dailysavingswindow.h"
 #include "gui/savings/indextablewindow.h"
 #include "gui/savings/plantablewindow.h"
@@ -24,33 +24,33 @@ class SavingsModule : public QObject {
 public:
     SavingsModule(MainWindow& mainWindow)
         : QObject(&mainWindow),
-          planTable(std::make_unique<ruvivavu::savings::PlanTable>()),
-          indexTable(std::make_unique<ruvivavu::savings::IndexApplicationTable>()),
-          dailySavings(std::make_unique<ruvivavu::savings::DailySavings>(mainWindow.shell(), *planTable, *indexTable)) {
-        form3 = new TForm3(&mainWindow, mainWindow.shell(), *planTable);
-        form4 = new TForm4(&mainWindow, mainWindow.shell(), *indexTable);
-        form2 = new TForm2(&mainWindow, *dailySavings, form3, form4);
+          planTable(std::make_unique<ruvivavu::shell::PlanTable>()),
+          yieldOverrides(std::make_unique<ruvivavu::shell::IndexApplicationTable>()),
+          dailySavings(std::make_unique<ruvivavu::dailysavings::DailySavings>(mainWindow.shell(), *planTable, *yieldOverrides)) {
+        planTableWindow = new PlanTableWindow(&mainWindow, mainWindow.shell(), *planTable);
+        indexTableWindow = new IndexTableWindow(&mainWindow, mainWindow.shell(), *yieldOverrides);
+        dailySavingsWindow = new DailySavingsWindow(&mainWindow, *dailySavings, planTableWindow, indexTableWindow);
         // The plan list on screen follows the table's "Gravar" (the model rebuilds its items
         // first, it registered before this).
         listener = planTable->addPlanListListener([this] {
-            if (form2) form2->syncFromModel();
+            if (dailySavingsWindow) dailySavingsWindow->syncFromModel();
         });
     }
 
     ~SavingsModule() override {
         planTable->removePlanListListener(listener);
-        delete form2.data();
-        delete form3.data();
-        delete form4.data();
+        delete dailySavingsWindow.data();
+        delete planTableWindow.data();
+        delete indexTableWindow.data();
         dailySavings.reset();
     }
 
-    std::unique_ptr<ruvivavu::savings::PlanTable> planTable;
-    std::unique_ptr<ruvivavu::savings::IndexApplicationTable> indexTable;
-    std::unique_ptr<ruvivavu::savings::DailySavings> dailySavings;
-    QPointer<TForm2> form2;
-    QPointer<TForm3> form3;
-    QPointer<TForm4> form4;
+    std::unique_ptr<ruvivavu::shell::PlanTable> planTable;
+    std::unique_ptr<ruvivavu::shell::IndexApplicationTable> yieldOverrides;
+    std::unique_ptr<ruvivavu::dailysavings::DailySavings> dailySavings;
+    QPointer<DailySavingsWindow> dailySavingsWindow;
+    QPointer<PlanTableWindow> planTableWindow;
+    QPointer<IndexTableWindow> indexTableWindow;
     int listener = 0;
 };
 
@@ -64,30 +64,30 @@ void install(MainWindow& mainWindow) {
     mainWindow.addStartupStep(4, [module, &shell] {
         module->planTable->loadAtStart(shell);
         module->dailySavings->loadPlansAtStart();
-        module->form3->refresh();
-        module->form2->syncFromModel();
+        module->planTableWindow->refresh();
+        module->dailySavingsWindow->syncFromModel();
     });
     mainWindow.addStartupStep(5, [module] {
         module->dailySavings->loadHeaderAtStart();
-        module->form2->syncFromModel();
+        module->dailySavingsWindow->syncFromModel();
     });
     mainWindow.addStartupStep(6, [module] {
         module->dailySavings->loadFooterAtStart();
-        module->form2->syncFromModel();
+        module->dailySavingsWindow->syncFromModel();
     });
     mainWindow.addStartupStep(8, [module, &shell] {
-        module->indexTable->loadAtStart(shell);
-        module->form4->refresh();
+        module->yieldOverrides->loadAtStart(shell);
+        module->indexTableWindow->refresh();
     });
 
     // "Poupança Diária - com opções de configuração" (the pop-up twin enables the preview first).
     mainWindow.setCommandHandler(QStringLiteral("PoupanaDiria1"), [module] {
         module->dailySavings->launch();
-        module->form2->syncFromModel();
+        module->dailySavingsWindow->syncFromModel();
     });
     // The calculation-file routines of the main window.
-    mainWindow.setCommandHandler(QStringLiteral("Salvar1"), [module] { module->form2->saveCalculation(); });
-    mainWindow.setCommandHandler(QStringLiteral("Abrir1"), [module] { module->form2->openCalculation(); });
+    mainWindow.setCommandHandler(QStringLiteral("Salvar1"), [module] { module->dailySavingsWindow->saveCalculation(); });
+    mainWindow.setCommandHandler(QStringLiteral("Abrir1"), [module] { module->dailySavingsWindow->openCalculation(); });
 }
 
 }  // namespace ruvivavu::gui::savings

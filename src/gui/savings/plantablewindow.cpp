@@ -1,17 +1,17 @@
 // "Incluir Expurgo": the editor of the purge plan table.
 #include "gui/savings/plantablewindow.h"
 
-#include "core/savings/plantables.h"
+#include "core/shell/plantables.h"
 #include "gui/common/gridmodel.h"
 #include "gui/common/guard.h"
 #include "gui/common/maskdelegate.h"
 
 namespace ruvivavu::gui::savings {
 
-using ruvivavu::savings::PlanTable;
+using ruvivavu::shell::PlanTable;
 
-TForm3::TForm3(QWidget* mainWindow, shell::Shell& shell, PlanTable& table)
-    : TableWindow(mainWindow, table.grid, qs(PlanTable::caption()), QStringLiteral("TForm3")),
+PlanTableWindow::PlanTableWindow(QWidget* mainWindow, shell::Shell& shell, PlanTable& table)
+    : TableWindow(mainWindow, table.grid, qs(PlanTable::caption()), QStringLiteral("PlanTableWindow")),
       shell_(shell),
       table_(table) {
     gridModel()->setEditable([](int, int) { return true; });
@@ -25,22 +25,22 @@ TForm3::TForm3(QWidget* mainWindow, shell::Shell& shell, PlanTable& table)
     resize(960, 400);
 }
 
-void TForm3::writeHeadings() {
+void PlanTableWindow::writeHeadings() {
     table_.writeHeadings();
 }
-void TForm3::selectCell(int column, int row) {
+void PlanTableWindow::selectCell(int column, int row) {
     table_.selectCell(column, row);
 }
-void TForm3::addRow() {
+void PlanTableWindow::addRow() {
     table_.addRow();
 }
-void TForm3::deleteRow() {
+void PlanTableWindow::deleteRow() {
     table_.deleteRow();
 }
-void TForm3::leaveGrid() {
+void PlanTableWindow::leaveGrid() {
     table_.leaveGrid();
 }
-void TForm3::save() {
+void PlanTableWindow::save() {
     table_.save(shell_);
 }
 

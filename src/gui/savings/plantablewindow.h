@@ -5,17 +5,15 @@
 
 namespace ruvivavu::shell {
 class Shell;
-}
-namespace ruvivavu::savings {
 class PlanTable;
-}
+}  // namespace ruvivavu::shell
 
 namespace ruvivavu::gui::savings {
 
-class TForm3 : public TableWindow {
+class PlanTableWindow : public TableWindow {
     Q_OBJECT
 public:
-    TForm3(QWidget* mainWindow, shell::Shell& shell, ruvivavu::savings::PlanTable& table);
+    PlanTableWindow(QWidget* mainWindow, shell::Shell& shell, ruvivavu::shell::PlanTable& table);
 
 protected:
     void writeHeadings() override;
@@ -30,7 +28,7 @@ protected:
 
 private:
     shell::Shell& shell_;
-    ruvivavu::savings::PlanTable& table_;
+    ruvivavu::shell::PlanTable& table_;
 };
 
 }  // namespace ruvivavu::gui::savings

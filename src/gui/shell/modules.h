@@ -7,7 +7,7 @@ namespace ruvivavu::gui {
 class MainWindow;
 
 namespace savings {
-void install(MainWindow& mainWindow);  // TForm2, TForm3, TForm4
+void install(MainWindow& mainWindow);  // DailySavingsWindow, PlanTableWindow, IndexTableWindow
 }
 namespace fgts {
 void install(MainWindow& mainWindow);  // TFormFGTS

@@ -4,7 +4,7 @@
 #include "core/common/encoding.h"
 #include "core/common/fileio.h"
 #include "core/common/tablefile.h"
-#include "core/fgts/calculo.h"
+#include "core/fgts/model.h"
 
 #include <gtest/gtest.h>
 
@@ -52,14 +52,14 @@ inline ruvivavu::StringGrid tableGrid(const char* text = kTable) {
 inline ruvivavu::fgts::Fields workedCase() {
     ruvivavu::fgts::Fields f;
     f.header = {"Reclamante: Jo\xC3\xA3o da Silva", "", "Processo n\xC2\xBA 123/2005"};
-    f.dataini = "01/06/2005";
-    f.cjuros = f.chonorarios = f.ccustas = true;
-    f.datajuros = "10/01/2000";
-    f.txjur = "6,00";
-    f.hono = "10,00";
-    f.cust = "150,00";
-    f.jcsaldos = "1.234,56";
-    f.jcollor = "2.345,67";
+    f.updateDate = "01/06/2005";
+    f.withInterest = f.withFees = f.withCosts = true;
+    f.interestStart = "10/01/2000";
+    f.interestRate = "6,00";
+    f.feePercent = "10,00";
+    f.costs = "150,00";
+    f.veraoBalance = "1.234,56";
+    f.collorBalance = "2.345,67";
     return f;
 }
 

@@ -62,10 +62,10 @@ private slots:
         QVERIFY(window->isVisible());
         QCOMPARE(window->currentPage(), 0);
 
-        window->findChild<DateEdit*>(QStringLiteral("Dataini"))->setMaskText(QStringLiteral("01/06/2005"));
-        auto* next = window->findChild<QToolButton*>(QStringLiteral("SpeedButton2"));
+        window->findChild<DateEdit*>(QStringLiteral("updateDate"))->setMaskText(QStringLiteral("01/06/2005"));
+        auto* next = window->findChild<QToolButton*>(QStringLiteral("nextButton"));
         for (int i = 0; i < 5; ++i) QTest::mouseClick(next, Qt::LeftButton);
-        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Bfim")), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("finishButton")), Qt::LeftButton);
         QVERIFY(g_messages.isEmpty());
         QVERIFY(!window->isVisible());
         QVERIFY(main.viewer()->toPlainText().contains(QStringLiteral("TOTAL GERAL")));

@@ -5,6 +5,7 @@
 #include "core/shell/shell.h"
 #include "gui/common/amountedit.h"
 #include "gui/common/dateedit.h"
+#include "gui/common/filedialog.h"
 #include "gui/common/guard.h"
 #include "gui/fgts/fgtswindow.h"
 
@@ -90,17 +91,17 @@ private slots:
         QCOMPARE(window_->currentPage(), 0);
         QCOMPARE(shell_.indice.rowCount(), 6);
 
-        click("SpeedButton2");
+        click("nextButton");
         QCOMPARE(g_messages.value(0), QStringLiteral("Preencha a data de atualização"));
         QCOMPARE(window_->currentPage(), 0);
-        QCOMPARE(window_->focusWidget(), child<QWidget>("Dataini"));
+        QCOMPARE(window_->focusWidget(), child<QWidget>("updateDate"));
 
         // A half-typed day stops "Próximo" with the conversion message of the leave rule.
-        auto* dataini = child<DateEdit>("Dataini");
+        auto* dataini = child<DateEdit>("updateDate");
         dataini->setFocus();
         dataini->setMaskText(QStringLiteral("1 /02/2000"));
         g_messages.clear();
-        click("SpeedButton2");
+        click("nextButton");
         QCOMPARE(g_messages, QStringList{QStringLiteral("'1/' is not a valid integer value")});
         QCOMPARE(window_->currentPage(), 0);
 
@@ -108,45 +109,45 @@ private slots:
         dataini->clear();
         dataini->setFocus();
         QTest::keyClicks(dataini, QStringLiteral("31021999"));
-        child<QCheckBox>("Ccustas")->setChecked(true);
-        click("SpeedButton2");
+        child<QCheckBox>("withCosts")->setChecked(true);
+        click("nextButton");
         QCOMPARE(dataini->maskText(), QStringLiteral("28/02/1999"));
         QCOMPARE(window_->currentPage(), 3);
-        QVERIFY(!child<QPushButton>("Bfim")->isEnabled());
-        click("SpeedButton1");
+        QVERIFY(!child<QPushButton>("finishButton")->isEnabled());
+        click("previousButton");
         QCOMPARE(window_->currentPage(), 0);
 
-        child<QCheckBox>("Cjuros")->setChecked(true);
-        click("SpeedButton2");
+        child<QCheckBox>("withInterest")->setChecked(true);
+        click("nextButton");
         QCOMPARE(window_->currentPage(), 1);
         g_messages.clear();
-        click("SpeedButton2");
+        click("nextButton");
         QCOMPARE(g_messages.value(0), QStringLiteral("Preencha a Data de início  - juros de mora"));
-        QCOMPARE(window_->focusWidget(), child<QWidget>("Datajuros"));
-        child<DateEdit>("Datajuros")->setMaskText(QStringLiteral("01/01/1995"));
-        click("SpeedButton2");
-        click("SpeedButton2");
+        QCOMPARE(window_->focusWidget(), child<QWidget>("interestStart"));
+        child<DateEdit>("interestStart")->setMaskText(QStringLiteral("01/01/1995"));
+        click("nextButton");
+        click("nextButton");
         QCOMPARE(window_->currentPage(), 4);
-        QVERIFY(child<QPushButton>("Bfim")->isEnabled());
+        QVERIFY(child<QPushButton>("finishButton")->isEnabled());
 
-        click("ToolbarButton971");  // "Novo"
+        click("newButton");  // "Novo"
         QCOMPARE(window_->currentPage(), 0);
-        QVERIFY(!child<QPushButton>("Bfim")->isEnabled());
+        QVERIFY(!child<QPushButton>("finishButton")->isEnabled());
         QCOMPARE(dataini->maskText(), QStringLiteral("  /  /    "));
     }
 
     void amountFieldsShiftDigitsInFromTheRight() {
-        auto* e = child<AmountEdit>("JCsaldos");
+        auto* e = child<AmountEdit>("veraoBalance");
         QCOMPARE(e->text(), QStringLiteral("0,00"));
-        typeAmount("JCsaldos", QStringLiteral("1a2.3,4"));
+        typeAmount("veraoBalance", QStringLiteral("1a2.3,4"));
         QCOMPARE(e->text(), QStringLiteral("12,34"));
         QTest::keyClick(e, Qt::Key_Home);
         QTest::keyClick(e, Qt::Key_Delete);  // always the last digit
         QCOMPARE(e->text(), QStringLiteral("1,23"));
         QTest::keyClick(e, Qt::Key_Backspace);
         QCOMPARE(e->text(), QStringLiteral("0,12"));
-        typeAmount("Txjur", QStringLiteral("6,00"));  // the comma passes, the re-formatting drops it
-        QCOMPARE(child<AmountEdit>("Txjur")->text(), QStringLiteral("6,00"));
+        typeAmount("interestRate", QStringLiteral("6,00"));  // the comma passes, the re-formatting drops it
+        QCOMPARE(child<AmountEdit>("interestRate")->text(), QStringLiteral("6,00"));
 
         // A pasted text without digits is refused with the conversion message.
         g_messages.clear();
@@ -158,65 +159,83 @@ private slots:
     void finishedCalculationReachesTheViewerAndFiles() {
         writeFileAtomic(shell_.dataFile("fgts.tab"), kTable);
         window_->launch();
-        child<QPlainTextEdit>("Edit1")->setPlainText(
+        child<QPlainTextEdit>("header")->setPlainText(
             QStringLiteral("Reclamante: João da Silva\n\nProcesso nº 123/2005"));
-        for (const char* box : {"Cjuros", "Chonorarios", "Ccustas"}) child<QCheckBox>(box)->setChecked(true);
-        child<DateEdit>("Dataini")->setMaskText(QStringLiteral("01/06/2005"));
-        click("SpeedButton2");
-        child<DateEdit>("Datajuros")->setMaskText(QStringLiteral("10/01/2000"));
-        typeAmount("Txjur", QStringLiteral("600"));
-        click("SpeedButton2");
-        typeAmount("hono", QStringLiteral("1000"));
-        click("SpeedButton2");
-        typeAmount("cust", QStringLiteral("15000"));
-        click("SpeedButton2");
+        for (const char* box : {"withInterest", "withFees", "withCosts"}) child<QCheckBox>(box)->setChecked(true);
+        child<DateEdit>("updateDate")->setMaskText(QStringLiteral("01/06/2005"));
+        click("nextButton");
+        child<DateEdit>("interestStart")->setMaskText(QStringLiteral("10/01/2000"));
+        typeAmount("interestRate", QStringLiteral("600"));
+        click("nextButton");
+        typeAmount("feePercent", QStringLiteral("1000"));
+        click("nextButton");
+        typeAmount("costs", QStringLiteral("15000"));
+        click("nextButton");
         QCOMPARE(window_->currentPage(), 4);
-        typeAmount("JCsaldos", QStringLiteral("123456"));
-        typeAmount("JCollor", QStringLiteral("234567"));
-        click("SpeedButton2");
+        typeAmount("veraoBalance", QStringLiteral("123456"));
+        typeAmount("collorBalance", QStringLiteral("234567"));
+        click("nextButton");
         QCOMPARE(window_->currentPage(), 5);
 
         // "Salvar o cálculo" before any "Finalizar": no backup, no dialog.
         bool asked = false;
-        window_->chooseSaveFile = [&asked] {
+        setFileDialogAnswerer([&asked](const FileRequest&) {
             asked = true;
             return QString();
-        };
-        click("SpeedButton3");
+        });
+        click("saveButton");
         QVERIFY(!asked);
 
-        click("Bfim");
+        click("finishButton");
         QVERIFY(g_messages.isEmpty());
         QVERIFY(!window_->isVisible());
         QCOMPARE(viewed_, QStringList{qs(shell_.dataFile("fgt.html"))});
         const std::string golden =
             readFileBytes(std::string(RUVIVAVU_SOURCE_DIR) + "/tests/core/fgts/data/fgt_ambos_planos.html");
         QVERIFY(readFileBytes(shell_.dataFile("fgt.html")) == golden);
-        QCOMPARE(window_->calculo().planilha.cell(6, 7), std::string("<b>R$ 916.031,16</b>"));
+        QCOMPARE(window_->calculator().sheet.cell(6, 7), std::string("<b>R$ 916.031,16</b>"));
 
         // Save a copy of the backup, clear everything, open the copy again.
         const QString saved = dir_.filePath(QStringLiteral("calculo.fg"));
-        window_->chooseSaveFile = [&saved] { return saved; };
+        setFileDialogAnswerer([&saved](const FileRequest&) { return saved; });
         window_->show();
-        click("SpeedButton3");
+        click("saveButton");
         QVERIFY(fileExists(ss(saved)));
-        click("ToolbarButton971");
-        window_->chooseOpenFile = [&saved] { return saved; };
-        click("Sabrir");
-        QCOMPARE(child<AmountEdit>("JCollor")->text(), QStringLiteral("2.345,67"));
-        QCOMPARE(child<QPlainTextEdit>("Edit1")->toPlainText(),
+        click("newButton");
+        click("openButton");
+        QCOMPARE(child<AmountEdit>("collorBalance")->text(), QStringLiteral("2.345,67"));
+        QCOMPARE(child<QPlainTextEdit>("header")->toPlainText(),
                  QStringLiteral("Reclamante: João da Silva\n\nProcesso nº 123/2005"));
-        QVERIFY(child<QCheckBox>("Cverao")->isChecked());
-        QVERIFY(!child<QPushButton>("Bfim")->isEnabled());
+        QVERIFY(child<QCheckBox>("withVerao")->isChecked());
+        QVERIFY(!child<QPushButton>("finishButton")->isEnabled());
+
+        // "Abrir" while a date is half typed: the leave rule's message, no dialog, and everything
+        // typed stays as it was.
+        typeAmount("collorBalance", QStringLiteral("99"));
+        auto* date = child<DateEdit>("updateDate");
+        date->setFocus();
+        date->setMaskText(QStringLiteral("1 /02/2000"));
+        asked = false;
+        setFileDialogAnswerer([&asked, &saved](const FileRequest&) {
+            asked = true;
+            return saved;
+        });
+        g_messages.clear();
+        click("openButton");
+        QCOMPARE(g_messages, QStringList{QStringLiteral("'1/' is not a valid integer value")});
+        QVERIFY(!asked);
+        QCOMPARE(date->maskText(), QStringLiteral("1 /02/2000"));
+        QCOMPARE(child<AmountEdit>("collorBalance")->text(), QStringLiteral("0,99"));
+        setFileDialogAnswerer({});
     }
 
     void missingBaseMonthStopsFinalizarWithTheArithmeticMessage() {
         writeFileAtomic(shell_.dataFile("fgts.tab"),
                         "M\tA\tB\tC\tD\tE\tJ3\tJ6\tMoeda\t\r\n02/1989\tx\tx\tx\tx\tx\t3,0\t3,0\tNCz$\t\r\n");
         window_->launch();
-        child<DateEdit>("Dataini")->setMaskText(QStringLiteral("01/02/1989"));
-        for (int i = 0; i < 5; ++i) click("SpeedButton2");
-        click("Bfim");
+        child<DateEdit>("updateDate")->setMaskText(QStringLiteral("01/02/1989"));
+        for (int i = 0; i < 5; ++i) click("nextButton");
+        click("finishButton");
         QCOMPARE(g_messages, QStringList{QStringLiteral("Floating point division by zero")});
         QVERIFY(window_->isVisible());
         QVERIFY(!fileExists(shell_.dataFile("fgt.html")));

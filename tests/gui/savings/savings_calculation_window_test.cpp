@@ -19,15 +19,15 @@ private:
     }
 
     // Plano Verão, day 1, balance 1.000,00, up to 12/1990, with court interest at 1 % a month.
-    static void enterCalculation(gui::savings::TForm2* form) {
+    static void enterCalculation(gui::savings::DailySavingsWindow* form) {
         form->planList()->item(1)->setCheckState(Qt::Checked);
-        typeIntoCell(form->gridView(GridId::Planos), form->gridModel(GridId::Planos), 1, 2, QStringLiteral("121990"));
+        typeIntoCell(form->gridView(GridId::ChosenPlans), form->gridModel(GridId::ChosenPlans), 1, 2, QStringLiteral("121990"));
         click(form, "Proximo");
-        typeIntoCell(form->gridView(GridId::Saldo), form->gridModel(GridId::Saldo), 4, 1, QStringLiteral("1000"));
+        typeIntoCell(form->gridView(GridId::Balances), form->gridModel(GridId::Balances), 4, 1, QStringLiteral("1000"));
         click(form, "Proximo");
         click(form, "Proximo");
-        auto* juros = form->gridView(GridId::TJuros);
-        auto* jurosModel = form->gridModel(GridId::TJuros);
+        auto* juros = form->gridView(GridId::CourtInterest);
+        auto* jurosModel = form->gridModel(GridId::CourtInterest);
         typeIntoCell(juros, jurosModel, 0, 1, QStringLiteral("15012000"));
         typeIntoCell(juros, jurosModel, 1, 1, QStringLiteral("20032000"));
         typeIntoCell(juros, jurosModel, 2, 1, QStringLiteral("1"));
@@ -41,8 +41,8 @@ private slots:
         enterCalculation(form);
         QCOMPARE(form->pages()->currentIndex(), 6);
         QVERIFY2(messages().isEmpty(), qPrintable(messages().join(QLatin1Char('|'))));
-        QCOMPARE(cell(form->model().STJuros, 3, 1), QStringLiteral("2,0000"));
-        const StringGrid sheet = form->model().planilha;
+        QCOMPARE(cell(form->model().courtInterest, 3, 1), QStringLiteral("2,0000"));
+        const StringGrid sheet = form->model().sheet;
         QVERIFY(sheet.rowCount() > 20);
 
         click(form, "Finalizar");
@@ -69,12 +69,12 @@ private slots:
         QVERIFY2(messages().isEmpty(), qPrintable(messages().join(QLatin1Char('|'))));
         QCOMPARE(form->pages()->currentIndex(), 0);
         QCOMPARE(form->planList()->item(1)->checkState(), Qt::Checked);
-        QCOMPARE(cell(form->model().SSaldo, 4, 1), QStringLiteral("1.000,00"));
-        QCOMPARE(cell(form->model().SPlanos, 1, 2), QStringLiteral("12/1990"));
+        QCOMPARE(cell(form->model().balances, 4, 1), QStringLiteral("1.000,00"));
+        QCOMPARE(cell(form->model().chosenPlans, 1, 2), QStringLiteral("12/1990"));
         for (int i = 0; i < 6; ++i) click(form, "Proximo");
-        QCOMPARE(form->model().planilha.rowCount(), sheet.rowCount());
+        QCOMPARE(form->model().sheet.rowCount(), sheet.rowCount());
         for (int r = 0; r < sheet.rowCount(); ++r)
-            for (int c = 0; c < 16; ++c) QCOMPARE(cell(form->model().planilha, c, r), cell(sheet, c, r));
+            for (int c = 0; c < 16; ++c) QCOMPARE(cell(form->model().sheet, c, r), cell(sheet, c, r));
         click(form, "Finalizar");
         QCOMPARE(readAll(program.file(QStringLiteral("teste.html"))), statement);
     }
@@ -103,7 +103,7 @@ private slots:
         click(form, "AbrirBackup");
         QCOMPARE(form->planList()->item(0)->checkState(), Qt::Unchecked);
         QCOMPARE(form->planList()->item(1)->checkState(), Qt::Checked);
-        QCOMPARE(cell(form->model().SSaldo, 4, 1), QStringLiteral("1.000,00"));
+        QCOMPARE(cell(form->model().balances, 4, 1), QStringLiteral("1.000,00"));
     }
 
     void anOldFileIsRefusedWithTheVersionMessage() {

@@ -2,11 +2,12 @@
 // folder. Message boxes and file dialogs are answered by the fixture, never shown.
 #pragma once
 
-#include "core/savings/dailysavings.h"
-#include "core/savings/plantables.h"
+#include "core/dailysavings/model.h"
+#include "core/shell/plantables.h"
 #include "core/shell/shell.h"
 #include "gui/common/gridmodel.h"
 #include "gui/common/gridview.h"
+#include "gui/common/filedialog.h"
 #include "gui/common/guard.h"
 #include "gui/savings/dailysavingswindow.h"
 #include "gui/savings/indextablewindow.h"
@@ -29,7 +30,7 @@
 namespace savings_gui {
 
 using namespace ruvivavu;
-using GridId = ruvivavu::savings::GridId;
+using GridId = ruvivavu::dailysavings::GridId;
 
 inline QStringList& messages() {
     static QStringList list;
@@ -59,7 +60,7 @@ struct Program {
         messages().clear();
         gui::setMessagePresenter(&recordMessage);
         gui::setQuestionAnswerer(&answerNo);
-        gui::savings::TForm2::setFileChooser([](QWidget*, bool) { return nextFileName(); });
+        gui::setFileDialogAnswerer([](const gui::FileRequest&) { return nextFileName(); });
         const QString source = QStringLiteral(RUVIVAVU_SOURCE_DIR "/data/");
         for (const QString& name : files) QFile::copy(source + name, dir.filePath(name));
         shell.programFolder = ss(QDir(dir.path()).filePath(QStringLiteral("programa/")));
@@ -74,18 +75,18 @@ struct Program {
         main.reset();
         gui::setMessagePresenter(nullptr);
         gui::setQuestionAnswerer(nullptr);
-        gui::savings::TForm2::setFileChooser({});
+        gui::setFileDialogAnswerer({});
     }
 
     static std::string ss(const QString& s) { return s.toStdString(); }
     QString file(const QString& name) const { return dir.filePath(name); }
 
-    gui::savings::TForm2* form2() const { return main->findChild<gui::savings::TForm2*>(QStringLiteral("TForm2")); }
-    gui::savings::TForm3* form3() const { return main->findChild<gui::savings::TForm3*>(QStringLiteral("TForm3")); }
-    gui::savings::TForm4* form4() const { return main->findChild<gui::savings::TForm4*>(QStringLiteral("TForm4")); }
+    gui::savings::DailySavingsWindow* form2() const { return main->findChild<gui::savings::DailySavingsWindow*>(QStringLiteral("DailySavingsWindow")); }
+    gui::savings::PlanTableWindow* form3() const { return main->findChild<gui::savings::PlanTableWindow*>(QStringLiteral("PlanTableWindow")); }
+    gui::savings::IndexTableWindow* form4() const { return main->findChild<gui::savings::IndexTableWindow*>(QStringLiteral("IndexTableWindow")); }
 
     // "Poupança Diária - com opções de configuração" from the main menu.
-    gui::savings::TForm2* launch() {
+    gui::savings::DailySavingsWindow* launch() {
         main->command(QStringLiteral("PoupanaDiria1"))->trigger();
         auto* form = form2();
         if (form) {

@@ -49,9 +49,9 @@ private slots:
             if (page == 6) grab(form, "wizard_texts");
             if (page < 6) click(form, "Proximo");
             if (page == 0) {
-                typeIntoCell(form->gridView(GridId::Saldo), form->gridModel(GridId::Saldo), 4, 1,
+                typeIntoCell(form->gridView(GridId::Balances), form->gridModel(GridId::Balances), 4, 1,
                              QStringLiteral("12345,67"));
-                form->gridView(GridId::Saldo)->clearFocus();
+                form->gridView(GridId::Balances)->clearFocus();
                 grab(form, "wizard_balance");
             }
             if (page == 4) grab(form, "wizard_sheet");

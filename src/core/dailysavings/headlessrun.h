@@ -1,0 +1,18 @@
+// A saved daily-savings calculation run without the window, as the command-line tool runs it.
+#pragma once
+
+#include <string>
+
+namespace ruvivavu::shell {
+class Shell;
+}
+
+namespace ruvivavu::dailysavings {
+
+// The shell's data folder loaded as at program start (plan tables, header and footer, the savings
+// table, font.ini), the file opened as "Abrir" does, six presses of "Próximo" (each page's work on
+// arrival), then "Finalizar" up to the statement. Answers the statement's bytes; nothing is
+// written into the data folder.
+std::string runCalculationFile(shell::Shell& shell, const std::string& path);
+
+}  // namespace ruvivavu::dailysavings

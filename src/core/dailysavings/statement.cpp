@@ -1,0 +1,200 @@
+// The daily-savings statement (teste.html).
+#include "core/dailysavings/statement.h"
+
+#include "core/common/encoding.h"
+#include "core/common/text.h"
+#include "core/dailysavings/model.h"
+#include "core/shell/plantables.h"
+#include "core/shell/shell.h"
+
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+namespace ruvivavu::dailysavings {
+
+namespace {
+
+bool isAscii(std::string_view text) {
+    size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t chunk;
+        std::memcpy(&chunk, text.data() + i, 8);
+        if (chunk & 0x8080808080808080ULL) return false;
+    }
+    for (; i < text.size(); ++i)
+        if (static_cast<unsigned char>(text[i]) >= 0x80) return false;
+    return true;
+}
+
+// The statement's lines, kept as Windows-1252 bytes: plain ASCII text (nearly all of it) is
+// appended as it is, other text goes through the encoder.
+class Lines {
+public:
+    explicit Lines(size_t expected) { out_.reserve(expected); }
+    void line(std::string_view text) {
+        append(text);
+        out_ += "\r\n";
+    }
+    void append(std::string_view text) {
+        if (isAscii(text))
+            out_ += text;
+        else
+            out_ += utf8ToCp1252(text);
+    }
+    std::string take() { return std::move(out_); }
+
+private:
+    std::string out_;
+};
+
+std::string fmt2(Number value) { return FormatFloat(kMoney, value); }
+std::string fmt4(Number value) { return FormatFloat(kRate4, value); }
+
+}  // namespace
+
+std::string writeStatement(const DailySavings& c) {
+    const StringGrid& table = c.planTable().grid;
+    const StringGrid& balances = c.balances;
+    const StringGrid& differences = c.differences;
+    const StringGrid& courtInterest = c.courtInterest;
+    const StringGrid& sheet = c.sheet;
+    const std::string size = c.shell().fontSize;
+    const std::string name = c.shell().fontName;
+    const std::string span = "<span style=\"font-size:" + size + ".0pt;font-family:" + name + "\">";
+    Lines out(static_cast<size_t>(sheet.rowCount()) * 400 + 16384);
+
+    out.line("<html><head>\r\n<title>Atualização</title>\r\n</head>");
+    out.line("<body>");
+    out.line(span);
+    for (const std::string& text : c.header) out.line("<tr><td><div align=Justify><p><b>" + text + "</b></p></div></td></tr>");
+    out.line("</span>");
+
+    if (c.showNotes) {
+        out.line(span);
+        out.line("<tr><td> Tabela: Poupança Diária </td></tr>\r");
+        int a = 0;
+        for (size_t i = 0; i < c.planList.size(); ++i) {
+            const int t = static_cast<int>(i) + 1;
+            // A checked plan without a month produced no balance row: it has no notes either.
+            if (!c.planList[i].checked || !checkinteiro(table.cell(shell::PlanTable::Month, t))) continue;
+            ++a;
+            out.line("<p><tr><td>" + balances.cell(0, a) + " - saldo em conta em " + balances.cell(3, a) + "/" +
+                     differences.cell(1, a) + " = <b>" + balances.cell(2, a) + balances.cell(4, a) + "</b></td></tr>");
+            out.line("<p><tr><td> Percentual de correção monetária com base na variação da " +
+                     table.cell(shell::PlanTable::OfficialName, t) + " para " + table.cell(shell::PlanTable::Month, t) + ": " +
+                     table.cell(shell::PlanTable::OfficialValue, t) + ". </td></tr>");
+            out.line("<p><tr><td> Variação com base no " + table.cell(shell::PlanTable::RequiredName, t) + " para " +
+                     differences.cell(3, a) + ": " + table.cell(shell::PlanTable::RequiredValue, t) + " </td></tr>");
+            const std::string& official = table.cell(shell::PlanTable::OfficialValue, t);
+            const std::string& required = table.cell(shell::PlanTable::RequiredValue, t);
+            const Number factor = RemovePonto("1,005");
+            const Number savingsInterest = RemovePonto("0,5");
+            Number o = 0;
+            Number q = 0;
+            if (checkinteiro(official)) {
+                o = checked(checked(RemovePonto(official) * factor) + savingsInterest);
+                out.line("<p><tr><td> " + official + " + 0,5% de juros = " + fmt4(o) + "% </td></tr>");
+            }
+            if (checkinteiro(required)) {
+                q = checked(checked(RemovePonto(required) * factor) + savingsInterest);
+                out.line("<p><tr><td> " + required + " + 0,5% de juros = " + fmt4(q) + "% </td></tr>");
+            }
+            if (checkinteiro(official) && checkinteiro(required)) {
+                out.line("<p><tr><td> " + fmt4(q) + "% - " + fmt4(o) + "% = <b>" + fmt4(q - o) + "%</b> </td></tr>");
+                const std::string& divisor = table.cell(shell::PlanTable::Divisor, t);
+                if (checkinteiro(divisor)) {
+                    out.line("<p><tr><td> Valor faltante em conta em " + differences.cell(3, a) + " = " + balances.cell(4, a) +
+                             "X " + fmt4(q - o) + "% : " + divisor + " = <b>" + table.cell(shell::PlanTable::NewCurrency, t) +
+                             " " + differences.cell(4, a) + "</b></td></tr>");
+                } else {
+                    out.line("<p><tr><td> Valor faltante em conta em " + differences.cell(3, a) + " = " + balances.cell(4, a) +
+                             "X " + fmt4(q - o) + "% = <b>" + table.cell(shell::PlanTable::Currency, t + 1) + " " +
+                             differences.cell(4, a) + "</b></td></tr>");
+                }
+            }
+        }
+        out.line("</span>");
+    }
+
+    out.line("<tr><td><p>&nbsp;</p></td></tr>");
+    out.line("<tr><td><p>&nbsp;</p></td></tr>");
+    out.line("<tr><td><b> Valor em conta em " + balances.cell(1, 1) + " = " + balances.cell(2, 1) +
+             fmt2(RemovePonto(balances.cell(4, 1))) + "</b></td></tr>");
+    out.line("<tr><td><b> Diferença faltante em conta no mês seguinte em % = " + fmt4(RemovePonto(differences.cell(2, 1))) +
+             "</b></td></tr>");
+    out.line("<p>&nbsp;</p>");
+    out.line("</span></table>");
+    out.line("<body>\r\n<table border =0 span style=\"font-size:" + size + ".0pt;font-family:" + name + "\">" + "\r\n");
+
+    const int lastRow = sheet.rowCount() - 1;
+    std::string row;
+    for (int r = 0; r <= lastRow; ++r) {
+        row = "<tr>\r\n";
+        for (int c = 0; c <= 7; ++c) {
+            row += r == lastRow ? "<td><div align=Right><b>" : "<td><div align=Right>";
+            row += sheet.cell(c, r);
+            row += r == lastRow ? "</b></div></td>" : "</div></td>";
+        }
+        if (!sheet.cell(8, r).empty()) {
+            out.line("<tr>\r\n<td><td><td><td><td>" + sheet.cell(1, r) + "<td><td><div align=Left>" +
+                     sheet.cell(8, r) + "</div><td><div align=Right>" + sheet.cell(11, r) +
+                     "</div></td></td></td></td></td></td></td></td>" + "</tr>");
+        }
+        if (!sheet.cell(12, r).empty()) {
+            out.line("<tr>\r\n<td><td><td><td><td><td><td><b><div align=Left>Adição - diferença faltante em conta em " +
+                     sheet.cell(1, r) + " referente ao plano " + sheet.cell(15, r) +
+                     "</div></b><td><b><div align=Right>" + sheet.cell(12, r) +
+                     "</div></b></td></td></td></td></td></td></td></td>" + "</tr>");
+        }
+        out.line(row);
+        out.line("</tr>");
+    }
+    out.line("</table>");
+    out.line(span);
+
+    std::string final = sheet.cell(5, lastRow);
+    if (checkinteiro(courtInterest.cell(2, 1))) {
+        out.line("<p>&nbsp;</p>");
+        out.line("<div align=\"center\">");
+        out.line("<center>");
+        out.line("<b>JUROS</b>");
+        out.line("<body>\r\n<table border =1 span style=\"font-size:" + size + ".0pt;font-family:" + name + "\">" + "\r\n");
+        for (int r = 0; r < courtInterest.rowCount(); ++r) {
+            std::string row = "<tr>\r\n";
+            for (int c = 0; c < courtInterest.colCount(); ++c) row += "<td><div align=Right>" + courtInterest.cell(c, r) + "</div></td>";
+            out.line(row);
+            out.line("</tr>");
+        }
+        out.line("</table>");
+        out.line("<p>&nbsp;</p>");
+        const std::string& total = courtInterest.cell(3, courtInterest.rowCount() - 1);
+        const std::string rate = checkinteiro(total) ? total : "0";
+        // Only the court-interest total stands in "0" for a missing amount; the plain total shows
+        // the cell as it is.
+        if (!checkinteiro(final)) final = "0";
+        const Number amount = RemovePonto(final);
+        Number interest = checked(amount * RemovePonto(rate));
+        interest = divide(interest, 100);
+        out.line("<b>TOTAL = " + final + " X " + rate + "% = " + fmt2(checked(amount + interest)) + "</b>");
+        out.line("<p>&nbsp;</p>");
+        out.line("</center>");
+        out.line("</div>");
+    } else {
+        out.line("<p>&nbsp;</p>");
+        out.line("<div align=\"Center\">");
+        out.line("<Center>");
+        out.line("<b>TOTAL = " + final + "</b>");
+        out.line("<p>&nbsp;</p>");
+        out.line("</Center>");
+        out.line("</div>");
+    }
+    out.line("<p>&nbsp;</p>");
+    out.line(span);
+    for (const std::string& text : c.footer) out.line("<tr><td><div align=Justify>" + text + "</div></td></tr>");
+    out.line("</span>");
+    out.line("</body></html>");
+    return out.take();
+}
+
+}  // namespace ruvivavu::dailysavings
