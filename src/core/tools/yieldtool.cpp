@@ -7,22 +7,22 @@
 
 namespace ruvivavu::tools {
 
-void Rendimento::calcular() {
-    std::string p = edit1;
-    const std::string& s = edit2;
-    if (mudancaDeMoeda && checkinteiro(edit4) && checkinteiro(p)) {
+void MonthlyYield::calculate() {
+    std::string p = purgeBalance;
+    const std::string& s = nextBalance;
+    if (currencyChange && checkinteiro(divisor) && checkinteiro(p)) {
         const Number balance = RemovePonto(p);  // the balance is read before the divisor
-        p = FormatFloat(kMoney, divide(balance, RemovePonto(edit4)));
+        p = FormatFloat(kMoney, divide(balance, RemovePonto(divisor)));
     }
     if (checkinteiro(p) && checkinteiro(s)) {
         // (S - P) / P: the following month's balance is read first.
         const Number sv = RemovePonto(s);
         const Number pv = RemovePonto(p);
-        edit3 = FormatFloat(kYield, checked(divide(checked(sv - pv), pv) * 100));
+        yield = FormatFloat(kYield, checked(divide(checked(sv - pv), pv) * 100));
     }
-    if (excluirMeioPorCento && checkinteiro(edit3)) {
-        const Number y = RemovePonto(edit3);
-        edit3 = FormatFloat(kYield, divide(checked((y - 0.5L) * 100), 100.5L));
+    if (withoutSavingsInterest && checkinteiro(yield)) {
+        const Number y = RemovePonto(yield);
+        yield = FormatFloat(kYield, divide(checked((y - 0.5L) * 100), 100.5L));
     }
 }
 

@@ -59,19 +59,19 @@ YieldWindow::YieldWindow(shell::Shell& shell, QWidget* parent)
     auto* vl = new QGridLayout(valores);
     vl->addWidget(new QLabel(QStringLiteral("No mês do expurgo: "), valores), 0, 0);
     vl->addWidget(new QLabel(QStringLiteral("No mês seguinte: "), valores), 0, 1);
-    edit1_ = named(new QLineEdit(valores), "Edit1");
-    edit2_ = named(new QLineEdit(valores), "Edit2");
-    vl->addWidget(edit1_, 1, 0);
-    vl->addWidget(edit2_, 1, 1);
+    purgeBalance_ = named(new QLineEdit(valores), "Edit1");
+    nextBalance_ = named(new QLineEdit(valores), "Edit2");
+    vl->addWidget(purgeBalance_, 1, 0);
+    vl->addWidget(nextBalance_, 1, 1);
     cl->addWidget(valores);
 
     auto* opcoes = new QGroupBox(QStringLiteral("Opções para cálculo "), calc);
     auto* ol = new QVBoxLayout(opcoes);
     ol->setSpacing(4);
-    checkBox1_ =
+    withoutSavingsInterest_ =
         named(new QCheckBox(QStringLiteral("Excluir 0,5% - somente no caso de uso do índice da poupança"), opcoes),
               "CheckBox1");
-    ol->addWidget(checkBox1_);
+    ol->addWidget(withoutSavingsInterest_);
     auto* bevel = new QFrame(opcoes);
     bevel->setFrameShape(QFrame::HLine);
     bevel->setFrameShadow(QFrame::Sunken);
@@ -79,30 +79,30 @@ YieldWindow::YieldWindow(shell::Shell& shell, QWidget* parent)
     ol->addWidget(new QLabel(QStringLiteral("Mudança de moeda - use esta opção se os valores estiverem\n"
                                             "espressos em moedas diferentes"),
                              opcoes));
-    checkBox2_ = named(new QCheckBox(QStringLiteral("Mudança de moeda "), opcoes), "CheckBox2");
-    ol->addWidget(checkBox2_);
+    currencyChange_ = named(new QCheckBox(QStringLiteral("Mudança de moeda "), opcoes), "CheckBox2");
+    ol->addWidget(currencyChange_);
     auto* dl = new QHBoxLayout;
     dl->addWidget(new QLabel(QStringLiteral("Mudança de moeda - divisão por: "), opcoes));
-    edit4_ = named(new QLineEdit(QStringLiteral("1.000"), opcoes), "Edit4");
-    edit4_->setFixedWidth(80);
-    dl->addWidget(edit4_);
+    divisor_ = named(new QLineEdit(QStringLiteral("1.000"), opcoes), "Edit4");
+    divisor_->setFixedWidth(80);
+    dl->addWidget(divisor_);
     dl->addStretch();
     ol->addLayout(dl);
     cl->addWidget(opcoes);
 
     auto* bottom = new QGridLayout;
     bottom->addWidget(new QLabel(QStringLiteral("Rendimento (índice usado): "), calc), 0, 0);
-    edit3_ = named(new QLineEdit(calc), "Edit3");
-    edit3_->setFocusPolicy(Qt::ClickFocus);  // not a Tab stop
-    bottom->addWidget(edit3_, 1, 0);
-    auto* calcular = named(new QPushButton(QStringLiteral("Calcular"), calc), "Button1");
+    yield_ = named(new QLineEdit(calc), "Edit3");
+    yield_->setFocusPolicy(Qt::ClickFocus);  // not a Tab stop
+    bottom->addWidget(yield_, 1, 0);
+    auto* calculate = named(new QPushButton(QStringLiteral("Calcular"), calc), "Button1");
     auto* sair = named(new QPushButton(QStringLiteral("Sair"), calc), "Button2");
-    bottom->addWidget(calcular, 1, 1);
+    bottom->addWidget(calculate, 1, 1);
     bottom->addWidget(sair, 1, 2);
     bottom->setColumnStretch(0, 1);
     cl->addLayout(bottom);
     cl->addStretch();
-    connect(calcular, &QPushButton::clicked, this, &YieldWindow::calcular);
+    connect(calculate, &QPushButton::clicked, this, &YieldWindow::calculate);
     connect(sair, &QPushButton::clicked, this, &QWidget::hide);
     tabs->addTab(calc, QStringLiteral("Cálculo"));
 
@@ -118,12 +118,12 @@ YieldWindow::YieldWindow(shell::Shell& shell, QWidget* parent)
     tl->addWidget(gridView_);
     tabs->addTab(table, QStringLiteral("Quadro comparativo dos indexadores oficiais"));
 
-    setTabOrder(edit1_, edit2_);
-    setTabOrder(edit2_, checkBox1_);
-    setTabOrder(checkBox1_, checkBox2_);
-    setTabOrder(checkBox2_, edit4_);
-    setTabOrder(edit4_, calcular);
-    setTabOrder(calcular, sair);
+    setTabOrder(purgeBalance_, nextBalance_);
+    setTabOrder(nextBalance_, withoutSavingsInterest_);
+    setTabOrder(withoutSavingsInterest_, currencyChange_);
+    setTabOrder(currencyChange_, divisor_);
+    setTabOrder(divisor_, calculate);
+    setTabOrder(calculate, sair);
     const QSize hint = sizeHint();
     setFixedSize(qMax(391, hint.width()), qMax(395, hint.height()));
 }
@@ -138,16 +138,16 @@ void YieldWindow::showEvent(QShowEvent* event) {
     }
 }
 
-void YieldWindow::calcular() {
-    tools::Rendimento r;
-    r.edit1 = ss(edit1_->text());
-    r.edit2 = ss(edit2_->text());
-    r.edit3 = ss(edit3_->text());
-    r.edit4 = ss(edit4_->text());
-    r.excluirMeioPorCento = checkBox1_->isChecked();
-    r.mudancaDeMoeda = checkBox2_->isChecked();
-    guarded(this, [&r] { r.calcular(); });
-    edit3_->setText(qs(r.edit3));
+void YieldWindow::calculate() {
+    tools::MonthlyYield r;
+    r.purgeBalance = ss(purgeBalance_->text());
+    r.nextBalance = ss(nextBalance_->text());
+    r.yield = ss(yield_->text());
+    r.divisor = ss(divisor_->text());
+    r.withoutSavingsInterest = withoutSavingsInterest_->isChecked();
+    r.currencyChange = currencyChange_->isChecked();
+    guarded(this, [&r] { r.calculate(); });
+    yield_->setText(qs(r.yield));
 }
 
 }  // namespace ruvivavu::gui

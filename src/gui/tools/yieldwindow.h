@@ -21,7 +21,7 @@ public:
     explicit YieldWindow(shell::Shell& shell, QWidget* parent = nullptr);
 
     // "Calcular".
-    void calcular();
+    void calculate();
 
     const StringGrid& comparison() const { return comparison_; }
 
@@ -31,12 +31,12 @@ protected:
 private:
     shell::Shell& shell_;
     StringGrid comparison_;
-    QLineEdit* edit1_ = nullptr;
-    QLineEdit* edit2_ = nullptr;
-    QLineEdit* edit3_ = nullptr;
-    QLineEdit* edit4_ = nullptr;
-    QCheckBox* checkBox1_ = nullptr;
-    QCheckBox* checkBox2_ = nullptr;
+    QLineEdit* purgeBalance_ = nullptr;
+    QLineEdit* nextBalance_ = nullptr;
+    QLineEdit* yield_ = nullptr;
+    QLineEdit* divisor_ = nullptr;
+    QCheckBox* withoutSavingsInterest_ = nullptr;
+    QCheckBox* currencyChange_ = nullptr;
     GridView* gridView_ = nullptr;
     GridModel* gridModel_ = nullptr;
     bool centred_ = false;

@@ -36,7 +36,7 @@ class TestYieldWindow : public QObject {
         if (!w) qFatal("no child %s", name);
         return w;
     }
-    QString calcular() {
+    QString calculate() {
         QTest::mouseClick(child<QPushButton>("Button1"), Qt::LeftButton);
         return child<QLineEdit>("Edit3")->text();
     }
@@ -66,14 +66,14 @@ private slots:
         window_->show();
         child<QLineEdit>("Edit1")->setText(QStringLiteral("1.000,00"));
         child<QLineEdit>("Edit2")->setText(QStringLiteral("1.025,10"));
-        QCOMPARE(calcular(), QStringLiteral("2,51"));
+        QCOMPARE(calculate(), QStringLiteral("2,51"));
         child<QCheckBox>("CheckBox1")->setChecked(true);
-        QCOMPARE(calcular(), QStringLiteral("2,00"));
+        QCOMPARE(calculate(), QStringLiteral("2,00"));
         child<QLineEdit>("Edit1")->clear();
-        QCOMPARE(calcular(), QStringLiteral("1,49253731343284"));
+        QCOMPARE(calculate(), QStringLiteral("1,49253731343284"));
         QVERIFY(g_messages.isEmpty());
         child<QLineEdit>("Edit1")->setText(QStringLiteral("0"));
-        QCOMPARE(calcular(), QStringLiteral("1,49253731343284"));  // kept
+        QCOMPARE(calculate(), QStringLiteral("1,49253731343284"));  // kept
         QCOMPARE(g_messages, QStringList{QStringLiteral("Floating point division by zero")});
     }
 
