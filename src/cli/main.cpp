@@ -4,9 +4,9 @@
 #include "core/common/errors.h"
 #include "core/common/fileio.h"
 #include "core/shell/shell.h"
-#include "gui/shell/printing.h"
+#include "print/printing.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -126,10 +126,10 @@ void writePdf(const std::string& statement, const std::string& path, int& argc, 
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
         if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
     });
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     QTextDocument document;
-    document.setHtml(ruvivavu::gui::decodeHtmlBytes(QByteArray::fromStdString(statement)));
-    ruvivavu::gui::writePdf(document, QString::fromStdString(path), ruvivavu::gui::defaultPageLayout());
+    document.setHtml(ruvivavu::print::decodeHtmlBytes(QByteArray::fromStdString(statement)));
+    ruvivavu::print::writePdf(document, QString::fromStdString(path), ruvivavu::print::defaultPageLayout());
 }
 
 }  // namespace

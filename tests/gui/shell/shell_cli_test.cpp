@@ -3,7 +3,7 @@
 #include "gui/shell/pdftestsupport.h"
 #include "gui/shell/shelltestsupport.h"
 
-#include "gui/shell/printing.h"
+#include "print/printing.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -116,9 +116,9 @@ private slots:
 
         // The same pages as the program's export with the default page layout.
         QTextDocument document;
-        document.setHtml(ruvivavu::gui::decodeHtmlBytes(readBytes(fixture("statement.html"))));
-        const int pages = ruvivavu::gui::writePdf(document, dir.filePath(QStringLiteral("programa.pdf")),
-                                                  ruvivavu::gui::defaultPageLayout());
+        document.setHtml(ruvivavu::print::decodeHtmlBytes(readBytes(fixture("statement.html"))));
+        const int pages = ruvivavu::print::writePdf(document, dir.filePath(QStringLiteral("programa.pdf")),
+                                                    ruvivavu::print::defaultPageLayout());
         QCOMPARE(pdfPageCount(pdf), pages);
         const QString text = pdfText(pdf);
         QVERIFY(text.contains(QStringLiteral("TOTAL = 12.345,67")));
