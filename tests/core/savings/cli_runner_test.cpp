@@ -1,13 +1,26 @@
-// The command-line runner gives the bytes the window writes, and writes nothing itself.
-#include "cli/runners.h"
+// A saved calculation run headless, as the command-line tool runs it (fresh engine objects on the
+// data folder, start-up loading, "Abrir", "Próximo" to the last page, "Finalizar" to bytes), gives
+// the bytes the window writes and writes nothing into the data folder.
 #include "savings_fixture.h"
 
-// The runner is part of the command-line program; it is compiled into this test as well.
-#include "../../../src/cli/savings_runner.cpp"
-
-#include <filesystem>
-
 namespace savings_test {
+
+namespace {
+
+std::string runHeadless(const std::string& dataFolder, const std::string& path) {
+    shell::Shell shell;
+    shell.dataFolder = dataFolder;
+    PlanTable planTable;
+    IndexApplicationTable indexTable;
+    DailySavings calculator(shell, planTable, indexTable);
+    calculator.loadAtStart();
+    shell.loadFontIni();
+    calculator.open(path);
+    for (int press = 0; press < DailySavings::kLastPage; ++press) calculator.next();
+    return calculator.finalizeToBytes();
+}
+
+}  // namespace
 
 TEST(CommandLine, SameStatementBytesAsTheWindowForTheSameFile) {
     Calculator c;
@@ -23,15 +36,9 @@ TEST(CommandLine, SameStatementBytesAsTheWindowForTheSameFile) {
     deleteFile(c.file("teste.html"));
     deleteFile(c.file("temp2.back"));
 
-    ruvivavu::cli::Options options;
-    options.dataFolder = c.folder.path;
-    options.input = saved;
-    EXPECT_EQ(ruvivavu::cli::runSavings(options), window);
+    EXPECT_EQ(runHeadless(c.folder.path, saved), window);
     EXPECT_FALSE(fileExists(c.file("teste.html")));
     EXPECT_FALSE(fileExists(c.file("temp2.back")));
-
-    options.calculator = "sp-mes";
-    EXPECT_THROW(ruvivavu::cli::runSavings(options), UserMessage);
 }
 
 }  // namespace savings_test
