@@ -1,12 +1,12 @@
 // ruvivavu-cli: runs a saved calculation file against a data folder and writes its statement as
 // HTML (the bytes the program would write) or as PDF, without any window or display.
-#include "cli/runners.h"
+#include "cli/calculators.h"
 #include "core/common/errors.h"
 #include "core/common/fileio.h"
 #include "core/shell/shell.h"
-#include "gui/shell/printing.h"
+#include "print/printing.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #ifdef _WIN32
@@ -26,8 +27,16 @@
 
 namespace {
 
-using ruvivavu::cli::Options;
+using ruvivavu::cli::Calculator;
 
+struct Options {
+    std::string dataFolder;  // --dados (default: the program's data folder)
+    std::string calculator;  // --calculadora (empty: by the file)
+    std::string input;       // the calculation file
+};
+
+// The help names the calculators of the table itself, in its own words; the usage messages take
+// the names and extensions from the table.
 const char* kUsage =
     "Uso: ruvivavu-cli [--dados PASTA] [--calculadora poupanca|sp-mes|mg-mes]\n"
     "                  [--saida ARQUIVO] [--pdf ARQUIVO.pdf] CALCULO\n"
@@ -71,6 +80,57 @@ std::string lowerExtension(const std::string& path) {
     return ext;
 }
 
+// "a, b ou c": the calculators' names, or the extensions of their files, as the messages list them.
+std::string listed(const std::vector<std::string_view>& items) {
+    std::string text;
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) text += i + 1 == items.size() ? " ou " : ", ";
+        text += items[i];
+    }
+    return text;
+}
+
+std::string calculatorNames() {
+    std::vector<std::string_view> names;
+    for (const Calculator& calculator : ruvivavu::cli::calculators())
+        if (!calculator.name.empty()) names.push_back(calculator.name);
+    return listed(names);
+}
+
+std::string calculationExtensions() {
+    std::vector<std::string_view> extensions;
+    for (const Calculator& calculator : ruvivavu::cli::calculators())
+        if (std::find(extensions.begin(), extensions.end(), calculator.extension) == extensions.end())
+            extensions.push_back(calculator.extension);
+    return listed(extensions);
+}
+
+bool isStatement(const std::string& ext) {
+    return ext == ".html" || ext == ".htm";
+}
+
+// The file's first line without its line break; empty when the file cannot be read (the
+// calculator's own opening reports that).
+std::string firstLine(const std::string& path) {
+    std::string bytes;
+    try {
+        bytes = ruvivavu::readFileBytes(path);
+    } catch (const std::exception&) {
+        return {};
+    }
+    std::string line = bytes.substr(0, bytes.find('\n'));
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line;
+}
+
+// The calculator that runs the file; null for a statement written before.
+const Calculator* calculatorFor(const Options& options) {
+    if (!options.calculator.empty()) return ruvivavu::cli::calculatorNamed(options.calculator);
+    const std::string ext = lowerExtension(options.input);
+    if (!ruvivavu::cli::calculatorFor(ext, {})) return nullptr;
+    return ruvivavu::cli::calculatorFor(ext, firstLine(options.input));
+}
+
 struct Arguments {
     Options options;
     std::string output;
@@ -94,8 +154,8 @@ Arguments parse(int argc, char** argv) {
         } else if (arg == "--calculadora") {
             args.options.calculator = value(arg);
             const std::string& c = args.options.calculator;
-            if (c != "poupanca" && c != "sp-mes" && c != "mg-mes")
-                throw UsageError{"calculadora desconhecida: " + c + " (use poupanca, sp-mes ou mg-mes)"};
+            if (!ruvivavu::cli::calculatorNamed(c))
+                throw UsageError{"calculadora desconhecida: " + c + " (use " + calculatorNames() + ")"};
         } else if (arg == "--saida") {
             args.output = value(arg);
         } else if (arg == "--pdf") {
@@ -111,11 +171,12 @@ Arguments parse(int argc, char** argv) {
     if (positional.size() > 1) throw UsageError{"apenas um arquivo de cálculo por vez"};
     args.options.input = positional.front();
     const std::string ext = lowerExtension(args.options.input);
-    if (ext != ".e12" && ext != ".fg" && ext != ".html" && ext != ".htm")
-        throw UsageError{"tipo de arquivo de cálculo não reconhecido: \"" + args.options.input +
-                         "\" (use um arquivo .e12 ou .fg, ou um demonstrativo .html)"};
-    if (ext != ".e12" && !args.options.calculator.empty())
-        throw UsageError{"--calculadora vale apenas para arquivos .e12"};
+    if (!ruvivavu::cli::calculatorFor(ext, {}) && !isStatement(ext))
+        throw UsageError{"tipo de arquivo de cálculo não reconhecido: \"" + args.options.input + "\" (use um arquivo " +
+                         calculationExtensions() + ", ou um demonstrativo .html)"};
+    if (const Calculator* named = ruvivavu::cli::calculatorNamed(args.options.calculator);
+        named && named->extension != ext)
+        throw UsageError{"--calculadora vale apenas para arquivos " + std::string(named->extension)};
     return args;
 }
 
@@ -126,10 +187,10 @@ void writePdf(const std::string& statement, const std::string& path, int& argc, 
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
         if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
     });
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     QTextDocument document;
-    document.setHtml(ruvivavu::gui::decodeHtmlBytes(QByteArray::fromStdString(statement)));
-    ruvivavu::gui::writePdf(document, QString::fromStdString(path), ruvivavu::gui::defaultPageLayout());
+    document.setHtml(ruvivavu::print::decodeHtmlBytes(QByteArray::fromStdString(statement)));
+    ruvivavu::print::writePdf(document, QString::fromStdString(path), ruvivavu::print::defaultPageLayout());
 }
 
 }  // namespace
@@ -152,12 +213,9 @@ int main(int argc, char** argv) {
             args.options.dataFolder =
                 ruvivavu::shell::resolveDataFolder(programFolder(argv[0]), std::filesystem::current_path().string());
         }
-        const std::string ext = lowerExtension(args.options.input);
         std::string statement;
-        if (ext == ".fg")
-            statement = ruvivavu::cli::runFgts(args.options);
-        else if (ext == ".e12")
-            statement = ruvivavu::cli::runSavings(args.options);
+        if (const Calculator* calculator = calculatorFor(args.options))
+            statement = ruvivavu::cli::runCalculation(*calculator, args.options.dataFolder, args.options.input);
         else
             statement = ruvivavu::readFileBytes(args.options.input);  // a statement written before
 

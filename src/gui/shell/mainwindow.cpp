@@ -8,7 +8,7 @@
 #include "gui/common/guard.h"
 #include "gui/shell/aboutbox.h"
 #include "gui/shell/icons.h"
-#include "gui/shell/printing.h"
+#include "print/printing.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,7 +43,6 @@
 
 #include <map>
 
-
 namespace ruvivavu::gui {
 
 namespace {
@@ -51,7 +50,6 @@ namespace {
 const QString kNotAvailable = QStringLiteral("Esta função não está disponível nesta versão do programa.");
 const QString kNothingToPrint = QStringLiteral("Nenhum demonstrativo para imprimir.");
 const QString kFirstRunQuestion = QString::fromUtf8(tools::kFirstRunQuestion);
-
 
 // The report viewer: until a statement is shown it says where the statements will appear.
 class ReportViewer : public QTextBrowser {
@@ -106,7 +104,7 @@ MainWindow::MainWindow(shell::Shell& shell, QWidget* parent) : QMainWindow(paren
     setWindowTitle(QStringLiteral("Quorvel - Ruvivavu da Dudovizu 2.0"));
     setWindowIcon(icons::application());
     resize(1024, 720);
-    d_->printer.setPageLayout(defaultPageLayout());
+    d_->printer.setPageLayout(print::defaultPageLayout());
     d_->printer.setDocName(QStringLiteral("Demonstrativo"));
 
     // Creates a command: an action named after its handler which runs the handler registered
@@ -397,14 +395,14 @@ MainWindow::MainWindow(shell::Shell& shell, QWidget* parent) : QMainWindow(paren
         requireDocument();
         QPrintDialog dialog(&d_->printer, this);
         dialog.setWindowTitle(QStringLiteral("Imprimir"));
-        if (dialog.exec() == QDialog::Accepted) renderDocument(*d_->viewer->document(), d_->printer);
+        if (dialog.exec() == QDialog::Accepted) print::renderDocument(*d_->viewer->document(), d_->printer);
     });
     setCommandHandler(QStringLiteral("VisualizarImpresso1"), [this, requireDocument] {
         requireDocument();
         QPrintPreviewDialog dialog(&d_->printer, this);
         dialog.setWindowTitle(QStringLiteral("Visualizar Impressão"));
         connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
-            guarded(this, [&] { renderDocument(*d_->viewer->document(), *printer); });
+            guarded(this, [&] { print::renderDocument(*d_->viewer->document(), *printer); });
         });
         dialog.resize(size() * 9 / 10);
         dialog.exec();
@@ -593,7 +591,7 @@ void MainWindow::loadDocument(const QString& path) {
     d_->documentPath = info.absoluteFilePath();
     d_->viewer->setSearchPaths({info.absolutePath()});
     d_->viewer->document()->setBaseUrl(QUrl::fromLocalFile(d_->documentPath));
-    d_->viewer->setHtml(decodeHtmlBytes(QByteArray::fromStdString(bytes)));
+    d_->viewer->setHtml(print::decodeHtmlBytes(QByteArray::fromStdString(bytes)));
 }
 
 void MainWindow::refreshViewer() {
@@ -622,7 +620,7 @@ void MainWindow::copyStatement() {
 
 int MainWindow::exportPdf(const QString& path) {
     if (!hasDocument()) throw UserMessage(kNothingToPrint.toStdString());
-    return writePdf(*d_->viewer->document(), path, d_->printer.pageLayout());
+    return print::writePdf(*d_->viewer->document(), path, d_->printer.pageLayout());
 }
 
 QPrinter& MainWindow::printer() {

@@ -3,7 +3,7 @@
 #include "gui/shell/pdftestsupport.h"
 #include "gui/shell/shelltestsupport.h"
 
-#include "gui/shell/printing.h"
+#include "print/printing.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -61,6 +61,8 @@ private slots:
         QTest::newRow("option without value") << QStringList{QStringLiteral("a.e12"), QStringLiteral("--saida")};
         QTest::newRow("unknown calculator")
             << QStringList{QStringLiteral("--calculadora"), QStringLiteral("sp"), QStringLiteral("a.e12")};
+        QTest::newRow("empty calculator name")
+            << QStringList{QStringLiteral("--calculadora"), QString(), QStringLiteral("a.fg")};
         QTest::newRow("calculator for FGTS")
             << QStringList{QStringLiteral("--calculadora"), QStringLiteral("sp-mes"), QStringLiteral("a.fg")};
         QTest::newRow("unknown extension") << QStringList{QStringLiteral("calculo.txt")};
@@ -73,6 +75,64 @@ private slots:
         QCOMPARE(r.exitCode, 2);
         QVERIFY(r.out.isEmpty());
         QVERIFY(r.err.startsWith("ruvivavu-cli: "));
+    }
+
+    // The messages list the calculators and their files, then the help follows as --help shows it.
+    void usageMessagesNameTheCalculatorsAndTheirFiles_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("message");
+        QTest::newRow("unknown calculator")
+            << QStringList{QStringLiteral("--calculadora"), QStringLiteral("sp"), QStringLiteral("a.e12")}
+            << QByteArray("calculadora desconhecida: sp (use poupanca, sp-mes ou mg-mes)");
+        QTest::newRow("unknown extension") << QStringList{QStringLiteral("calculo.txt")}
+                                           << QByteArray(
+                                                  "tipo de arquivo de cálculo não reconhecido: \"calculo.txt\" (use um "
+                                                  "arquivo .e12 ou .fg, ou um demonstrativo .html)");
+        QTest::newRow("calculator for FGTS")
+            << QStringList{QStringLiteral("--calculadora"), QStringLiteral("poupanca"), QStringLiteral("a.fg")}
+            << QByteArray("--calculadora vale apenas para arquivos .e12");
+        QTest::newRow("calculator for a statement")
+            << QStringList{QStringLiteral("--calculadora"), QStringLiteral("mg-mes"), QStringLiteral("a.html")}
+            << QByteArray("--calculadora vale apenas para arquivos .e12");
+    }
+
+    void usageMessagesNameTheCalculatorsAndTheirFiles() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, message);
+        const QByteArray help = run({QStringLiteral("--help")}).out;
+        QVERIFY(help.startsWith("Uso: ruvivavu-cli"));
+        const Run r = run(arguments);
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.err, "ruvivavu-cli: " + message + "\n\n" + help);
+    }
+
+    // Court-debt calculators are named but do not run here yet; an .e12 file is a daily-savings
+    // calculation unless a calculator is named, whatever its first line says.
+    void e12FilesGoToTheNamedCalculatorOrToDailySavings() {
+        const QString data = QStringLiteral(RUVIVAVU_SOURCE_DIR "/data");
+        const QString example = QStringLiteral(RUVIVAVU_SOURCE_DIR "/examples/bresser.e12");
+        for (const char* name : {"sp-mes", "mg-mes"}) {
+            const Run r = run(
+                {QStringLiteral("--dados"), data, QStringLiteral("--calculadora"), QString::fromLatin1(name), example});
+            QCOMPARE(r.exitCode, 1);
+            QVERIFY(r.out.isEmpty());
+            QCOMPARE(r.err, "Calculadora \"" + QByteArray(name) + "\" ainda não disponível na linha de comando\n");
+        }
+
+        const Run named = run(
+            {QStringLiteral("--dados"), data, QStringLiteral("--calculadora"), QStringLiteral("poupanca"), example});
+        QCOMPARE(named.exitCode, 0);
+        QVERIFY(named.out == readBytes(QStringLiteral(RUVIVAVU_SOURCE_DIR "/examples/esperado/bresser.html")));
+
+        QTemporaryDir dir;
+        const QString old = dir.filePath(QStringLiteral("antigo.e12"));
+        QFile file(old);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("estados\r\n1\r\n");
+        file.close();
+        const Run refused = run({QStringLiteral("--dados"), data, old});
+        QCOMPARE(refused.exitCode, 1);
+        QCOMPARE(refused.err, QByteArray("Este programa não abre o arquivo da versão anterior, use a versão 1.0\n"));
     }
 
     void aCalculationThatFailsExitsWithOneAndItsMessage() {
@@ -116,9 +176,9 @@ private slots:
 
         // The same pages as the program's export with the default page layout.
         QTextDocument document;
-        document.setHtml(ruvivavu::gui::decodeHtmlBytes(readBytes(fixture("statement.html"))));
-        const int pages = ruvivavu::gui::writePdf(document, dir.filePath(QStringLiteral("programa.pdf")),
-                                                  ruvivavu::gui::defaultPageLayout());
+        document.setHtml(ruvivavu::print::decodeHtmlBytes(readBytes(fixture("statement.html"))));
+        const int pages = ruvivavu::print::writePdf(document, dir.filePath(QStringLiteral("programa.pdf")),
+                                                    ruvivavu::print::defaultPageLayout());
         QCOMPARE(pdfPageCount(pdf), pages);
         const QString text = pdfText(pdf);
         QVERIFY(text.contains(QStringLiteral("TOTAL = 12.345,67")));

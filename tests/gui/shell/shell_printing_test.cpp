@@ -3,7 +3,7 @@
 #include "gui/shell/shelltestsupport.h"
 
 #include "core/common/errors.h"
-#include "gui/shell/printing.h"
+#include "print/printing.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -160,7 +160,7 @@ private slots:
         document.setHtml(QStringLiteral("<p>um</p>"));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("a.pdf"));
-        QCOMPARE(ruvivavu::gui::writePdf(document, path, ruvivavu::gui::defaultPageLayout()), 1);
+        QCOMPARE(ruvivavu::print::writePdf(document, path, ruvivavu::print::defaultPageLayout()), 1);
         QCOMPARE(pdfPageCount(path), 1);
     }
 

@@ -1,5 +1,5 @@
 // Pagination of statements for printers and PDF files.
-#include "gui/shell/printing.h"
+#include "print/printing.h"
 
 #include "core/common/encoding.h"
 #include "core/common/errors.h"
@@ -18,7 +18,7 @@
 
 #include <memory>
 
-namespace ruvivavu::gui {
+namespace ruvivavu::print {
 
 namespace {
 
@@ -107,4 +107,4 @@ int writePdf(const QTextDocument& document, const QString& path, const QPageLayo
     return pages;
 }
 
-}  // namespace ruvivavu::gui
+}  // namespace ruvivavu::print

@@ -9,7 +9,7 @@
 class QPagedPaintDevice;
 class QTextDocument;
 
-namespace ruvivavu::gui {
+namespace ruvivavu::print {
 
 // A4 portrait with 15 mm margins, until the user changes it in "Configurar Impressão".
 QPageLayout defaultPageLayout();
@@ -27,4 +27,4 @@ int renderDocument(const QTextDocument& document, QPagedPaintDevice& device);
 // whole document has been written. Answers the page count; raises FileError("Cannot create file ...").
 int writePdf(const QTextDocument& document, const QString& path, const QPageLayout& layout);
 
-}  // namespace ruvivavu::gui
+}  // namespace ruvivavu::print
