@@ -5,6 +5,8 @@ cd "$(dirname "$0")/.."
 ROOT=$PWD
 
 bash scripts/setup.sh
+# An unformatted file fails the tests before anything is built.
+bash scripts/check-format.sh
 
 BUILD=$ROOT/build
 cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
