@@ -8,6 +8,7 @@ PACKAGES=(
     qt6-base-dev libgl-dev
     libgtest-dev libbenchmark-dev
     python3
+    clang-format
     xvfb xauth poppler-utils
     fonts-dejavu-core fonts-liberation
 )

@@ -5,9 +5,12 @@ cd "$(dirname "$0")/.."
 ROOT=$PWD
 
 bash scripts/setup.sh
+# An unformatted file fails the tests before anything is built.
+bash scripts/check-format.sh
 
 BUILD=$ROOT/build
-cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# A warning fails the build.
+cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRUVIVAVU_WERROR=ON
 cmake --build "$BUILD" -j"$(nproc)"
 # Window tests run on Qt's offscreen platform: no display needed.
 export QT_QPA_PLATFORM=offscreen

@@ -67,15 +67,11 @@ int main(int /*argc*/, char** argv) {
     const std::string cwd = fromPath(fs::current_path(ec));
     const std::string dataFolder = shell::resolveDataFolder(program, cwd);
 
-#ifdef RUVIVAVU_SOURCE_DIR
-    const std::string sourceTree = std::string(RUVIVAVU_SOURCE_DIR) + "/data";
-#else
-    const std::string sourceTree;
-#endif
-    const std::string shipped = tools::shippedDataFolder(program, sourceTree);
+    // Found from this program's own folder: the installed layout, or the build tree's marker.
+    const std::string shipped = tools::shippedDataFolder(program);
     if (shipped.empty()) {
         std::cerr << "download: as tabelas distribuídas não foram encontradas. Procurado em:\n";
-        for (const std::string& folder : tools::shippedDataCandidates(program, sourceTree))
+        for (const std::string& folder : tools::shippedDataCandidates(program))
             std::cerr << "  " << folder << "\n";
         return 1;
     }

@@ -8,6 +8,7 @@
 
 #include <cctype>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 
 #ifdef _WIN32
@@ -59,6 +60,17 @@ void ensureFolder(const std::string& folder) {
         throw FileError("Cannot create file \"" + folder + "\". " + ec.message());
 }
 
+// The folder named by the build tree's marker beside the program; empty without one.
+std::string markedDataFolder(const std::string& programFolder) {
+    std::ifstream in(toPath(joinPath(programFolder, kShippedDataMarker)), std::ios::binary);
+    std::string line;
+    if (!in || !std::getline(in, line)) return {};
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty()) return {};
+    if (toPath(line).is_relative()) return under(programFolder, line);
+    return line;
+}
+
 }  // namespace
 
 std::vector<std::string> shippedDataCandidates(const std::string& programFolder, const std::string& sourceTreeData) {
@@ -67,6 +79,7 @@ std::vector<std::string> shippedDataCandidates(const std::string& programFolder,
         under(programFolder, "../share/ruvivavu/data"),
         under(programFolder, "../../share/ruvivavu/data"),
     };
+    if (const std::string marked = markedDataFolder(programFolder); !marked.empty()) out.push_back(marked);
     if (!sourceTreeData.empty()) out.push_back(sourceTreeData);
     return out;
 }

@@ -14,9 +14,13 @@ namespace ruvivavu::tools {
 // the program that the tables are installed).
 inline constexpr const char* kListaFile = "lista.tab";
 
+// The file a build tree puts beside its programs (never installed): one line, the shipped data
+// folder the build was configured from (a relative path counts from the program's folder).
+inline constexpr const char* kShippedDataMarker = "shipped-data.path";
+
 // The folders searched for the shipped data, in order: <program>/data, the installed layouts
-// (<program>/../share/ruvivavu/data, <program>/../../share/ruvivavu/data) and, when given, the
-// source tree's data folder (the download program passes the one it was built from).
+// (<program>/../share/ruvivavu/data, <program>/../../share/ruvivavu/data), the folder named by a
+// `shipped-data.path` beside the program and, when given, `sourceTreeData`.
 std::vector<std::string> shippedDataCandidates(const std::string& programFolder,
                                                const std::string& sourceTreeData = {});
 

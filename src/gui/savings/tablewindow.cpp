@@ -14,6 +14,8 @@
 #include <QShowEvent>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace ruvivavu::gui::savings {
 
 TableWindow::TableWindow(QWidget* mainWindow, StringGrid& grid, const QString& caption, const QString& objectName)
@@ -73,8 +75,15 @@ TableWindow::TableWindow(QWidget* mainWindow, StringGrid& grid, const QString& c
     });
     connect(excluirLinha_, &QPushButton::clicked, this, [this] {
         view_->endEditing();
+        // The row removed is the one the grid's current cell is on, whatever the table heard last.
+        const QModelIndex current = view_->currentIndex();
+        if (current.isValid()) guarded(this, [&] { selectCell(current.column(), model_->gridRow(current)); });
         guarded(this, [&] { deleteRow(); });
         model_->refresh();
+        // The refresh drops the current cell; it goes back on the row that took the removed row's
+        // place (or the new last row), so the grid keeps showing what the next click removes.
+        if (current.isValid() && model_->rowCount() > 0)
+            view_->setCurrentIndex(model_->index(std::min(current.row(), model_->rowCount() - 1), current.column()));
     });
     connect(gravar_, &QPushButton::clicked, this, [this] {
         view_->endEditing();

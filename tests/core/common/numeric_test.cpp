@@ -11,7 +11,7 @@
 using namespace ruvivavu;
 
 TEST(StrToFloat, AcceptsBrazilianNotation) {
-    EXPECT_EQ(StrToFloat("1234,56"), StrToFloat("1234,56"));
+    EXPECT_EQ(StrToFloat("1234,25"), 1234.25L);
     EXPECT_EQ(StrToFloat("0,5"), 0.5L);
     EXPECT_EQ(StrToFloat(",5"), 0.5L);
     EXPECT_EQ(StrToFloat(","), 0.0L);

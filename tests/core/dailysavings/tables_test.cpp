@@ -78,6 +78,33 @@ TEST(PlanTable, GravarSortsByYearThenMonthAndRebuildsThePlanList) {
     EXPECT_EQ(reread.grid.cell(0, 0), "Expurgo");
 }
 
+// "Excluir Linha" removes the selected row, not the one "Nova Linha" added, and never the last
+// data row (that one is emptied).
+TEST(PlanTable, ExcluirLinhaRemovesTheSelectedRowAndKeepsOneDataRow) {
+    PlanTable table;
+    table.grid.setRowCount(4);
+    table.grid.setRow(1, {"Bresser"});
+    table.grid.setRow(2, {"Verão"});
+    table.grid.setRow(3, {"Collor"});
+    table.selectCell(PlanTable::Month, 2);
+    table.addRow();
+    table.grid.setCell(PlanTable::Name, 4, "Novo");
+    table.deleteRow();
+    ASSERT_EQ(table.grid.rowCount(), 4);
+    EXPECT_EQ(table.planNames(), (std::vector<std::string>{"Bresser", "Collor", "Novo"}));
+    table.selectCell(0, 3);
+    table.deleteRow();
+    table.deleteRow();  // the current row moved up to the new last row
+    EXPECT_EQ(table.planNames(), (std::vector<std::string>{"Bresser"}));
+    table.deleteRow();
+    EXPECT_EQ(table.grid.rowCount(), 2);
+    EXPECT_EQ(table.planNames(), (std::vector<std::string>{""}));
+    table.writeHeadings();
+    table.selectCell(0, 0);
+    table.deleteRow();  // the heading row stays
+    EXPECT_EQ(table.grid.cell(0, 0), "Expurgo");
+}
+
 TEST(IndexApplicationTable, ToggleAndOverride) {
     IndexApplicationTable table;
     EXPECT_TRUE(table.clickCell(2, 1));

@@ -23,6 +23,33 @@ struct TempDir {
     ~TempDir() { fs::remove_all(path); }
     std::string str() const { return path.string(); }
 };
+
+// Sets or removes an environment variable for one test and puts back what was there before, so
+// later tests (and the tests of the same program run after them) see the real environment.
+class ScopedEnv {
+public:
+    explicit ScopedEnv(const char* name) : name_(name) {
+        if (const char* v = std::getenv(name)) {
+            saved_ = v;
+            had_ = true;
+        }
+    }
+    ~ScopedEnv() {
+        if (had_)
+            setenv(name_, saved_.c_str(), 1);
+        else
+            unsetenv(name_);
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+    void set(const char* value) { setenv(name_, value, 1); }
+    void unset() { unsetenv(name_); }
+
+private:
+    const char* name_;
+    std::string saved_;
+    bool had_ = false;
+};
 }  // namespace
 
 TEST(DataFolder, MarkerMakesTheCurrentDirectoryTheDataFolder) {
@@ -33,10 +60,15 @@ TEST(DataFolder, MarkerMakesTheCurrentDirectoryTheDataFolder) {
 
 TEST(DataFolder, OtherwiseTheUsersDataHome) {
     TempDir program;
-    setenv("XDG_DATA_HOME", "/home/u/.dados", 1);
+    ScopedEnv xdg("XDG_DATA_HOME");
+    ScopedEnv home("HOME");
+    home.set("/home/u");
+    xdg.set("/home/u/.dados");
     EXPECT_EQ(shell::resolveDataFolder(program.str() + "/", "/some/cwd"), "/home/u/.dados/Quorvel/zurivodo");
-    unsetenv("XDG_DATA_HOME");
-    setenv("HOME", "/home/u", 1);
+    xdg.unset();
+    EXPECT_EQ(shell::resolveDataFolder(program.str() + "/", "/x"), "/home/u/.local/share/Quorvel/zurivodo");
+    // An empty XDG_DATA_HOME counts as unset.
+    xdg.set("");
     EXPECT_EQ(shell::resolveDataFolder(program.str() + "/", "/x"), "/home/u/.local/share/Quorvel/zurivodo");
 }
 

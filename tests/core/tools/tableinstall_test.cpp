@@ -154,6 +154,28 @@ TEST(TableInstall, ShippedFolderIsFoundBesideOrInTheInstalledLayout) {
     EXPECT_GE(readLista(repo + "/lista.tab").size(), 10u);
 }
 
+// A build tree has no installed layout: the marker beside the program names the shipped folder.
+TEST(TableInstall, BuildTreeMarkerNamesTheShippedFolder) {
+    TempFolder root;
+    const std::string bin = root.file("build/");
+    write(root.file("source/data/lista.tab"), "Arquivo\t\r\n");
+    write(root.file("build/shipped-data.path"), root.file("source/data") + "\n");
+    EXPECT_EQ(shippedDataFolder(bin), root.file("source/data"));
+    // A relative path counts from the program's folder; a CR LF line end is not part of it.
+    write(root.file("build/shipped-data.path"), "../source/data\r\n");
+    EXPECT_EQ(fs::canonical(shippedDataFolder(bin)), fs::canonical(root.file("source/data")));
+    // The installed layout comes first.
+    write(root.file("share/ruvivavu/data/lista.tab"), "Arquivo\t\r\n");
+    EXPECT_EQ(fs::canonical(shippedDataFolder(bin)), fs::canonical(root.file("share/ruvivavu/data")));
+    // A marker naming a folder without lista.tab finds nothing, and an empty marker is ignored.
+    TempFolder elsewhere;
+    const std::string other = elsewhere.file("bin/");
+    write(elsewhere.file("bin/shipped-data.path"), elsewhere.file("nowhere") + "\n");
+    EXPECT_EQ(shippedDataFolder(other), "");
+    write(elsewhere.file("bin/shipped-data.path"), "");
+    EXPECT_EQ(shippedDataCandidates(other).size(), 3u);
+}
+
 TEST(FirstRun, AsksOnlyWithoutListaAndWithTheDownloadProgram) {
     TempFolder program, data;
     EXPECT_FALSE(shouldOfferDownload(data.path(), program.path()));

@@ -79,6 +79,88 @@ private slots:
         QCOMPARE(cell(grid, 0, 2), QStringLiteral("Plano Verão"));
     }
 
+    // After "Nova Linha" the user picks another row, with the mouse or the arrow keys: "Excluir
+    // Linha" removes that row and the new one stays, in both table windows.
+    void excluirLinhaAfterNovaLinhaRemovesTheRowOfTheCurrentCell() {
+        Program program;
+        program.launch();
+        for (gui::savings::TableWindow* form :
+             std::initializer_list<gui::savings::TableWindow*>{program.form3(), program.form4()}) {
+            form->show();
+            QVERIFY(QTest::qWaitForWindowExposed(form));
+            auto* view = form->gridView();
+            auto* model = form->gridModel();
+            StringGrid& grid = model->grid();
+            const int rowsBefore = grid.rowCount();
+            QVERIFY2(rowsBefore >= 4, qPrintable(form->objectName()));
+            const QString first = cell(grid, 0, 1);
+            const QString third = cell(grid, 0, 3);
+
+            form->button(QStringLiteral("Nova Linha"))->click();
+            const int added = grid.rowCount() - 1;
+            QCOMPARE(model->gridRow(view->currentIndex()), added);
+            typeIntoCell(view, model, 0, added, QStringLiteral("121999"));
+            const QString typed = cell(grid, 0, added);
+            QVERIFY(!typed.isEmpty());
+
+            // A click on row 2.
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(model->indexOf(1, 2)).center());
+            QCOMPARE(model->gridRow(view->currentIndex()), 2);
+            form->button(QStringLiteral("Excluir Linha"))->click();
+            QCOMPARE(grid.rowCount(), rowsBefore);
+            QCOMPARE(cell(grid, 0, 1), first);
+            QCOMPARE(cell(grid, 0, 2), third);
+            QCOMPARE(cell(grid, 0, grid.rowCount() - 1), typed);
+
+            // Another new row, then the arrow keys up to row 1.
+            form->button(QStringLiteral("Nova Linha"))->click();
+            view->setFocus();
+            for (int row = grid.rowCount() - 1; row > 1; --row) QTest::keyClick(view, Qt::Key_Up);
+            QCOMPARE(model->gridRow(view->currentIndex()), 1);
+            form->button(QStringLiteral("Excluir Linha"))->click();
+            QCOMPARE(grid.rowCount(), rowsBefore);
+            QCOMPARE(cell(grid, 0, 1), third);
+            QCOMPARE(cell(grid, 0, grid.rowCount() - 2), typed);
+            QCOMPARE(cell(grid, 0, grid.rowCount() - 1), QString());
+            form->close();
+        }
+    }
+
+    // "Excluir Linha" leaves the current cell on the row that took the removed one's place (the
+    // last row when the last was removed): the grid always shows what the next click removes.
+    void excluirLinhaKeepsTheCurrentCellOnTheRowItRemovesNext() {
+        Program program;
+        program.launch();
+        for (gui::savings::TableWindow* form :
+             std::initializer_list<gui::savings::TableWindow*>{program.form3(), program.form4()}) {
+            form->show();
+            QVERIFY(QTest::qWaitForWindowExposed(form));
+            auto* view = form->gridView();
+            auto* model = form->gridModel();
+            StringGrid& grid = model->grid();
+            QVERIFY2(grid.rowCount() >= 6, qPrintable(form->objectName()));
+            const QString fourth = cell(grid, 0, 4);
+            const int last = grid.rowCount() - 1;
+            const QString beforeLast = cell(grid, 0, last - 1);
+
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(model->indexOf(1, 2)).center());
+            auto* excluir = form->button(QStringLiteral("Excluir Linha"));
+            excluir->click();
+            QVERIFY(view->currentIndex().isValid());
+            QCOMPARE(model->gridRow(view->currentIndex()), 2);
+            QCOMPARE(view->currentIndex().column(), 1);
+            excluir->click();  // the row shown as current: the former row 4
+            QCOMPARE(cell(grid, 0, 2), fourth);
+
+            // The last row: the current cell moves up to the new last row.
+            view->setCurrentIndex(model->indexOf(0, grid.rowCount() - 1));
+            excluir->click();
+            QCOMPARE(model->gridRow(view->currentIndex()), grid.rowCount() - 1);
+            QCOMPARE(cell(grid, 0, grid.rowCount() - 1), beforeLast);
+            form->close();
+        }
+    }
+
     void leavingThePlanGridRepairsOnlyTheMonths() {
         Program program;
         program.launch();

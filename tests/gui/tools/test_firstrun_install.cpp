@@ -35,6 +35,9 @@ private Q_SLOTS:
         const QString download = programDir.filePath(QStringLiteral("download"));
         QVERIFY(QFile::copy(QStringLiteral(RUVIVAVU_BINARY_DIR "/download"), download));
         QFile::setPermissions(download, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        // The copy finds the shipped tables as in the build tree: by the marker beside it.
+        QVERIFY(QFile::copy(QStringLiteral(RUVIVAVU_BINARY_DIR "/shipped-data.path"),
+                            programDir.filePath(QStringLiteral("shipped-data.path"))));
         // The marker makes the current folder the data folder, for the program and the download alike.
         QFile marker(programDir.filePath(QStringLiteral("win98.ini")));
         QVERIFY(marker.open(QIODevice::WriteOnly));
