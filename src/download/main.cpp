@@ -45,15 +45,16 @@ std::string programFolder(const char* argv0) {
         exe = fs::absolute(fs::path(argv0 ? argv0 : "download"), ec2);
     }
     std::string folder = fromPath(exe.parent_path());
-    if (folder.empty() || (folder.back() != '/' && folder.back() != '\\')) folder += static_cast<char>(fs::path::preferred_separator);
+    if (folder.empty() || (folder.back() != '/' && folder.back() != '\\'))
+        folder += static_cast<char>(fs::path::preferred_separator);
     return folder;
 }
 
 // On a terminal the user decides; without one the user's newer file is kept.
 bool askReplace(const std::string& name) {
     if (!RUVIVAVU_ISATTY(0) || !RUVIVAVU_ISATTY(1)) return false;
-    std::cout << "O arquivo " << name
-              << " da pasta de dados é mais novo que o distribuído. Substituir? (s/N) " << std::flush;
+    std::cout << "O arquivo " << name << " da pasta de dados é mais novo que o distribuído. Substituir? (s/N) "
+              << std::flush;
     std::string answer;
     if (!std::getline(std::cin, answer)) return false;
     return !answer.empty() && (answer[0] == 's' || answer[0] == 'S');
@@ -71,8 +72,7 @@ int main(int /*argc*/, char** argv) {
     const std::string shipped = tools::shippedDataFolder(program);
     if (shipped.empty()) {
         std::cerr << "download: as tabelas distribuídas não foram encontradas. Procurado em:\n";
-        for (const std::string& folder : tools::shippedDataCandidates(program))
-            std::cerr << "  " << folder << "\n";
+        for (const std::string& folder : tools::shippedDataCandidates(program)) std::cerr << "  " << folder << "\n";
         return 1;
     }
 
@@ -81,8 +81,8 @@ int main(int /*argc*/, char** argv) {
         const tools::InstallResult r = tools::installTables(shipped, dataFolder, askReplace);
         for (const std::string& name : r.installed) std::cout << "  instalado: " << name << "\n";
         for (const std::string& name : r.kept) std::cout << "  mantido (mais novo): " << name << "\n";
-        std::cout << r.installed.size() << " instalado(s), " << r.unchanged.size() << " sem mudança, "
-                  << r.kept.size() << " mantido(s).\n";
+        std::cout << r.installed.size() << " instalado(s), " << r.unchanged.size() << " sem mudança, " << r.kept.size()
+                  << " mantido(s).\n";
     } catch (const Error& e) {
         std::cerr << "download: " << e.what() << "\n";
         return 1;

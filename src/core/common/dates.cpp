@@ -32,7 +32,9 @@ std::string pad(int value, int width) {
 
 }  // namespace
 
-long Date::serial() const { return daysFromCivil(year, month, day); }
+long Date::serial() const {
+    return daysFromCivil(year, month, day);
+}
 
 Date Date::fromSerial(long serial) {
     long z = serial - 719162 + 719468;
@@ -47,7 +49,9 @@ Date Date::fromSerial(long serial) {
     return Date{y, m, d};
 }
 
-bool Bissexto(int year) { return year % 4 == 0 && !(year % 100 == 0 && year % 400 != 0); }
+bool Bissexto(int year) {
+    return year % 4 == 0 && !(year % 100 == 0 && year % 400 != 0);
+}
 
 int DiasPorMes(int year, int month) {
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

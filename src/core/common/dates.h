@@ -20,7 +20,9 @@ struct Date {
 };
 
 bool Bissexto(int year);
-inline bool AnoBiSexto(int year) { return Bissexto(year); }
+inline bool AnoBiSexto(int year) {
+    return Bissexto(year);
+}
 
 // Days of month (1 to 12) in year.
 int DiasPorMes(int year, int month);
@@ -33,7 +35,9 @@ Date StrToDate(std::string_view text);
 
 // Patterns "dd/mm/yyyy", "mm/yyyy", "dd", "yyyy", "mm" and any text made of them and "/".
 std::string FormatDate(std::string_view pattern, const Date& date);
-inline std::string DateToStr(const Date& date) { return FormatDate("dd/mm/yyyy", date); }
+inline std::string DateToStr(const Date& date) {
+    return FormatDate("dd/mm/yyyy", date);
+}
 
 // Adds n months (n may be negative); a day past the end of the target month becomes its last day.
 Date IncMonth(const Date& date, int months);

@@ -27,7 +27,9 @@ namespace ruvivavu {
 
 namespace {
 
-fs::path toPath(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+fs::path toPath(const std::string& utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
 
 std::string reason(int err) {
     if (err == 0) err = EIO;

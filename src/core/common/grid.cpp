@@ -10,10 +10,17 @@ const std::string kEmpty;
 }
 
 StringGrid::StringGrid(int colCount, int rowCount, int fixedCols, int fixedRows)
-    : colCount_(std::max(1, colCount)), rowCount_(std::max(1, rowCount)), fixedCols_(fixedCols), fixedRows_(fixedRows) {}
+    : colCount_(std::max(1, colCount)),
+      rowCount_(std::max(1, rowCount)),
+      fixedCols_(fixedCols),
+      fixedRows_(fixedRows) {}
 
-void StringGrid::setColCount(int count) { colCount_ = std::max(1, count); }
-void StringGrid::setRowCount(int count) { rowCount_ = std::max(1, count); }
+void StringGrid::setColCount(int count) {
+    colCount_ = std::max(1, count);
+}
+void StringGrid::setRowCount(int count) {
+    rowCount_ = std::max(1, count);
+}
 
 const std::string& StringGrid::cell(int col, int row) const {
     if (row < 0 || col < 0 || row >= static_cast<int>(cells_.size())) return kEmpty;
@@ -82,7 +89,8 @@ char32_t nextChar(const std::string& s, size_t& i) {
         cp = c & 0x1F;
     }
     if (len > 1 && i + static_cast<size_t>(len) <= s.size()) {
-        for (int k = 1; k < len; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + static_cast<size_t>(k)]) & 0x3F);
+        for (int k = 1; k < len; ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(s[i + static_cast<size_t>(k)]) & 0x3F);
         i += static_cast<size_t>(len);
         return cp;
     }
@@ -94,20 +102,69 @@ char32_t nextChar(const std::string& s, size_t& i) {
 char32_t baseLetter(char32_t c) {
     if (c >= 'A' && c <= 'Z') return c + 32;
     switch (c) {
-        case U'À': case U'Á': case U'Â': case U'Ã': case U'Ä': case U'Å':
-        case U'à': case U'á': case U'â': case U'ã': case U'ä': case U'å': return 'a';
-        case U'Ç': case U'ç': return 'c';
-        case U'È': case U'É': case U'Ê': case U'Ë':
-        case U'è': case U'é': case U'ê': case U'ë': return 'e';
-        case U'Ì': case U'Í': case U'Î': case U'Ï':
-        case U'ì': case U'í': case U'î': case U'ï': return 'i';
-        case U'Ñ': case U'ñ': return 'n';
-        case U'Ò': case U'Ó': case U'Ô': case U'Õ': case U'Ö':
-        case U'ò': case U'ó': case U'ô': case U'õ': case U'ö': return 'o';
-        case U'Ù': case U'Ú': case U'Û': case U'Ü':
-        case U'ù': case U'ú': case U'û': case U'ü': return 'u';
-        case U'Ý': case U'ý': case U'ÿ': return 'y';
-        default: return c;
+        case U'À':
+        case U'Á':
+        case U'Â':
+        case U'Ã':
+        case U'Ä':
+        case U'Å':
+        case U'à':
+        case U'á':
+        case U'â':
+        case U'ã':
+        case U'ä':
+        case U'å':
+            return 'a';
+        case U'Ç':
+        case U'ç':
+            return 'c';
+        case U'È':
+        case U'É':
+        case U'Ê':
+        case U'Ë':
+        case U'è':
+        case U'é':
+        case U'ê':
+        case U'ë':
+            return 'e';
+        case U'Ì':
+        case U'Í':
+        case U'Î':
+        case U'Ï':
+        case U'ì':
+        case U'í':
+        case U'î':
+        case U'ï':
+            return 'i';
+        case U'Ñ':
+        case U'ñ':
+            return 'n';
+        case U'Ò':
+        case U'Ó':
+        case U'Ô':
+        case U'Õ':
+        case U'Ö':
+        case U'ò':
+        case U'ó':
+        case U'ô':
+        case U'õ':
+        case U'ö':
+            return 'o';
+        case U'Ù':
+        case U'Ú':
+        case U'Û':
+        case U'Ü':
+        case U'ù':
+        case U'ú':
+        case U'û':
+        case U'ü':
+            return 'u';
+        case U'Ý':
+        case U'ý':
+        case U'ÿ':
+            return 'y';
+        default:
+            return c;
     }
 }
 
@@ -193,7 +250,9 @@ std::string GetCommaText(const std::vector<std::string>& cells) {
     return out;
 }
 
-std::string GetCommaText(const StringGrid& grid, int row) { return GetCommaText(grid.row(row)); }
+std::string GetCommaText(const StringGrid& grid, int row) {
+    return GetCommaText(grid.row(row));
+}
 
 std::vector<std::string> SplitCommaText(std::string_view text, int columns) {
     std::vector<std::string> cells(static_cast<size_t>(std::max(0, columns)));

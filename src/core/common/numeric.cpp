@@ -16,8 +16,12 @@ namespace ruvivavu {
 
 namespace {
 
-bool isBlank(char c) { return c == ' '; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 [[noreturn]] void failFloat(std::string_view text) {
     throw ConversionError("'" + std::string(text) + "' is not a valid floating point value");
@@ -38,7 +42,7 @@ bool toCText(std::string_view text, std::string& out) {
         ++i;
     }
     bool mantissa = false;  // a digit or the comma was seen
-    out += '0';            // so that ",5" reads as 0.5 and "," as 0
+    out += '0';             // so that ",5" reads as 0.5 and "," as 0
     while (i < n && isDigit(text[i])) {
         out += text[i++];
         mantissa = true;
@@ -155,10 +159,10 @@ Number checked(Number value) {
 namespace {
 
 struct FormatPattern {
-    int minInt = 0;       // "0" digits before the point
+    int minInt = 0;  // "0" digits before the point
     bool grouping = false;
-    int minDec = 0;       // "0" digits after the point
-    int maxDec = 0;       // "0" and "#" digits after the point
+    int minDec = 0;  // "0" digits after the point
+    int maxDec = 0;  // "0" and "#" digits after the point
 };
 
 FormatPattern parseFormat(std::string_view format) {

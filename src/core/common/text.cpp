@@ -11,7 +11,9 @@ namespace ruvivavu {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The value of the 1-based characters a..b of t as an integer (characters past the end are absent).
 int part(const std::string& t, size_t a, size_t b) {
@@ -39,8 +41,7 @@ std::string repairDate(std::string_view text, int februaryThreshold) {
     }
     if (part(t, 1, 2) > 31) setPart(t, 1, "31");
     if (part(t, 4, 5) > 12) setPart(t, 4, "12");
-    if (part(t, 4, 5) == 2 && part(t, 1, 2) >= februaryThreshold)
-        setPart(t, 1, Bissexto(part(t, 7, 10)) ? "29" : "28");
+    if (part(t, 4, 5) == 2 && part(t, 1, 2) >= februaryThreshold) setPart(t, 1, Bissexto(part(t, 7, 10)) ? "29" : "28");
     const int month = part(t, 4, 5);
     if ((month == 4 || month == 6 || month == 9 || month == 11) && part(t, 1, 2) > 30) setPart(t, 1, "30");
     return t;
@@ -101,9 +102,13 @@ std::string formatafloat(std::string_view format, std::string_view text) {
     return FormatFloat(format, divide(StrToFloat(digits), 100));
 }
 
-std::string validadata(std::string_view text) { return repairDate(text, 29); }
+std::string validadata(std::string_view text) {
+    return repairDate(text, 29);
+}
 
-std::string validadata30(std::string_view text) { return repairDate(text, 30); }
+std::string validadata30(std::string_view text) {
+    return repairDate(text, 30);
+}
 
 std::string validadataMA(std::string_view text) {
     std::string t = RemoveChar(text);

@@ -29,7 +29,9 @@ Number RemovePonto(std::string_view text);
 Number RemovePontoTodos(std::string_view text);
 
 // Number to text with the given format.
-inline std::string formatfloatx(std::string_view format, Number value) { return FormatFloat(format, value); }
+inline std::string formatfloatx(std::string_view format, Number value) {
+    return FormatFloat(format, value);
+}
 
 // The amount edit-box rule on a text: empty becomes "0,00"; otherwise the digits, read as a whole
 // number and divided by 100, formatted with the format (digits shift in from the right).

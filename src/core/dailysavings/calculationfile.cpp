@@ -13,8 +13,9 @@ namespace ruvivavu::dailysavings {
 
 namespace {
 
-
-std::string flag(bool value) { return value ? "true" : "false"; }
+std::string flag(bool value) {
+    return value ? "true" : "false";
+}
 
 void writeBlock(std::vector<std::string>& lines, const StringGrid& grid) {
     lines.push_back(std::to_string(grid.rowCount()));
@@ -71,7 +72,9 @@ std::string writeCalculation(const DailySavings& c) {
     return utf8ToCp1252(text);
 }
 
-std::string firstLine(const std::string& bytes) { return LineReader(bytes).next(); }
+std::string firstLine(const std::string& bytes) {
+    return LineReader(bytes).next();
+}
 
 void readCalculation(const std::string& bytes, DailySavings& c) {
     LineReader in(bytes);
@@ -79,7 +82,8 @@ void readCalculation(const std::string& bytes, DailySavings& c) {
     const std::string count = in.next();
     if (checkinteiro(count)) {
         const int n = StrToInt(count);
-        if (static_cast<int>(c.planList.size()) < n) throw UserMessage(tooManyPlans(n - static_cast<int>(c.planList.size())));
+        if (static_cast<int>(c.planList.size()) < n)
+            throw UserMessage(tooManyPlans(n - static_cast<int>(c.planList.size())));
         for (int i = 0; i < n; ++i) c.planList[static_cast<size_t>(i)].checked = in.next() == "true";
     }
     in.readBlock(c.chosenPlans);

@@ -21,9 +21,9 @@ void computeCourtInterest(StringGrid& periods, bool proRata) {
     for (int row = 1; row < periods.rowCount(); ++row) {
         if (checkinteiro(periods.cell(0, row)) && checkinteiro(periods.cell(1, row)) &&
             checkinteiro(periods.cell(2, row))) {
-            periods.setCell(3, row,
-                            courtInterestPercent(periods.cell(2, row), periods.cell(0, row), periods.cell(1, row),
-                                                 proRata));
+            periods.setCell(
+                3, row,
+                courtInterestPercent(periods.cell(2, row), periods.cell(0, row), periods.cell(1, row), proRata));
         } else {
             // A period without both dates and a rate has no result, not the one of an earlier run.
             periods.setCell(3, row, "");

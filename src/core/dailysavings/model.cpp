@@ -5,9 +5,9 @@
 #include "core/common/dates.h"
 #include "core/common/errors.h"
 #include "core/common/fileio.h"
+#include "core/common/indextable.h"
 #include "core/common/tablefile.h"
 #include "core/common/text.h"
-#include "core/common/indextable.h"
 #include "core/dailysavings/calculationfile.h"
 #include "core/dailysavings/interest.h"
 #include "core/dailysavings/sheet.h"
@@ -47,7 +47,9 @@ DailySavings::DailySavings(shell::Shell& shell, shell::PlanTable& planTable,
     listenerId_ = planTable_.addPlanListListener([this] { rebuildPlanList(); });
 }
 
-DailySavings::~DailySavings() { planTable_.removePlanListListener(listenerId_); }
+DailySavings::~DailySavings() {
+    planTable_.removePlanListListener(listenerId_);
+}
 
 // ---- Presentation ----
 
@@ -57,26 +59,40 @@ StringGrid& DailySavings::grid(GridId id) {
 
 const StringGrid& DailySavings::grid(GridId id) const {
     switch (id) {
-        case GridId::ChosenPlans: return chosenPlans;
-        case GridId::Balances: return balances;
-        case GridId::Differences: return differences;
-        case GridId::CourtInterest: return courtInterest;
-        case GridId::MonthlyInterest: return monthlyInterest;
-        case GridId::PaidBack: return paidBack;
-        case GridId::Sheet: break;
+        case GridId::ChosenPlans:
+            return chosenPlans;
+        case GridId::Balances:
+            return balances;
+        case GridId::Differences:
+            return differences;
+        case GridId::CourtInterest:
+            return courtInterest;
+        case GridId::MonthlyInterest:
+            return monthlyInterest;
+        case GridId::PaidBack:
+            return paidBack;
+        case GridId::Sheet:
+            break;
     }
     return sheet;
 }
 
 std::vector<int> DailySavings::columnWidths(GridId id) {
     switch (id) {
-        case GridId::ChosenPlans: return {122, 89};
-        case GridId::Balances: return {109, 64, 70, 64, 64};
-        case GridId::Differences: return {64, 103, 132, 101, 81};
-        case GridId::CourtInterest: return {80, 80, 64, 64};
-        case GridId::MonthlyInterest: return {80, 80, 64, 110};
-        case GridId::PaidBack: return {64, 161, 64};
-        case GridId::Sheet: break;
+        case GridId::ChosenPlans:
+            return {122, 89};
+        case GridId::Balances:
+            return {109, 64, 70, 64, 64};
+        case GridId::Differences:
+            return {64, 103, 132, 101, 81};
+        case GridId::CourtInterest:
+            return {80, 80, 64, 64};
+        case GridId::MonthlyInterest:
+            return {80, 80, 64, 110};
+        case GridId::PaidBack:
+            return {64, 161, 64};
+        case GridId::Sheet:
+            break;
     }
     return std::vector<int>(16, 110);
 }
@@ -104,16 +120,24 @@ std::string DailySavings::editMask(GridId id, int column) const {
 bool DailySavings::isEditable(GridId id, int column, int row) {
     if (row < 1 || column < 0) return false;
     switch (id) {
-        case GridId::ChosenPlans: return column == 1;
-        case GridId::Balances: return column == 3 || column == 4;
-        case GridId::CourtInterest: return column <= 2;
-        case GridId::MonthlyInterest: return column <= 2;
-        case GridId::PaidBack: return column <= 2;
-        default: return false;
+        case GridId::ChosenPlans:
+            return column == 1;
+        case GridId::Balances:
+            return column == 3 || column == 4;
+        case GridId::CourtInterest:
+            return column <= 2;
+        case GridId::MonthlyInterest:
+            return column <= 2;
+        case GridId::PaidBack:
+            return column <= 2;
+        default:
+            return false;
     }
 }
 
-std::string DailySavings::tableLabel() const { return ruvivavu::tableLabel(shell_.indice); }
+std::string DailySavings::tableLabel() const {
+    return ruvivavu::tableLabel(shell_.indice);
+}
 
 void DailySavings::setWithMonthlyInterest(bool sim) {
     withMonthlyInterest = sim;
@@ -128,7 +152,7 @@ void DailySavings::writeHeadings() {
     const char* balanceHeadings[] = {"Expurgo", "Data", "Moeda", "Dia base", "Saldo"};
     for (int c = 0; c < 5; ++c) balances.setCell(c, 0, balanceHeadings[c]);
     const char* differenceHeadings[] = {"Expurgo", "Diferença sobre o saldo em:", "Diferença %",
-                          "Base de cálculo - valor faltante na conta em:", "Valor"};
+                                        "Base de cálculo - valor faltante na conta em:", "Valor"};
     for (int c = 0; c < 5; ++c) differences.setCell(c, 0, differenceHeadings[c]);
     const char* periodHeadings[] = {"Data Inicial", "Data Final", "Juros %"};
     for (int c = 0; c < 3; ++c) courtInterest.setCell(c, 0, periodHeadings[c]);
@@ -138,12 +162,12 @@ void DailySavings::writeHeadings() {
     for (int c = 0; c < 3; ++c) paidBack.setCell(c, 0, paidBackHeadings[c]);
     const char* sheetHeadings[] = {"Moeda do inicio do período de rendimento",
                                    "Período de Rendimento",
-                           "Rendimento (%)",
-                           "Moeda do inicio do mês de crédito em conta",
-                           "Mês do crédito em conta",
-                           "Valor corrigido a partir da base de cálculo",
-                           "Juros",
-                           "Valor + Juros"};
+                                   "Rendimento (%)",
+                                   "Moeda do inicio do mês de crédito em conta",
+                                   "Mês do crédito em conta",
+                                   "Valor corrigido a partir da base de cálculo",
+                                   "Juros",
+                                   "Valor + Juros"};
     for (int c = 0; c < 8; ++c) sheet.setCell(c, 0, sheetHeadings[c]);
 }
 
@@ -251,18 +275,33 @@ void repairDates(StringGrid& grid) {
 }
 }  // namespace
 
-void DailySavings::leaveCourtInterest() { repairDates(courtInterest); }
+void DailySavings::leaveCourtInterest() {
+    repairDates(courtInterest);
+}
 
-void DailySavings::leaveMonthlyInterest() { repairDates(monthlyInterest); }
+void DailySavings::leaveMonthlyInterest() {
+    repairDates(monthlyInterest);
+}
 
 void DailySavings::leaveGrid(GridId id) {
     switch (id) {
-        case GridId::ChosenPlans: leaveChosenPlans(); break;
-        case GridId::Balances: leaveBalances(); break;
-        case GridId::Differences: leaveDifferences(); break;
-        case GridId::CourtInterest: leaveCourtInterest(); break;
-        case GridId::MonthlyInterest: leaveMonthlyInterest(); break;
-        default: break;
+        case GridId::ChosenPlans:
+            leaveChosenPlans();
+            break;
+        case GridId::Balances:
+            leaveBalances();
+            break;
+        case GridId::Differences:
+            leaveDifferences();
+            break;
+        case GridId::CourtInterest:
+            leaveCourtInterest();
+            break;
+        case GridId::MonthlyInterest:
+            leaveMonthlyInterest();
+            break;
+        default:
+            break;
     }
 }
 
@@ -287,7 +326,9 @@ void DailySavings::next() {
     reachPage(page);
 }
 
-void DailySavings::previous() { page = std::max(page - 1, 0); }
+void DailySavings::previous() {
+    page = std::max(page - 1, 0);
+}
 
 void DailySavings::reachPage(int reached) {
     switch (reached) {
@@ -300,10 +341,17 @@ void DailySavings::reachPage(int reached) {
             prepareDifferences();
             computeDifferences(planTable_, balances, differences);
             break;
-        case 4: computeCourtInterest(courtInterest, proRata); break;
-        case 5: reachSheetPage(); break;
-        case 6: finishEnabled = true; break;
-        default: break;
+        case 4:
+            computeCourtInterest(courtInterest, proRata);
+            break;
+        case 5:
+            reachSheetPage();
+            break;
+        case 6:
+            finishEnabled = true;
+            break;
+        default:
+            break;
     }
 }
 
@@ -445,9 +493,13 @@ void DailySavings::finish() {
 
 // ---- Files ----
 
-void DailySavings::writeBackup() const { writeFileAtomic(shell_.dataFile(kBackupFile), writeCalculation(*this)); }
+void DailySavings::writeBackup() const {
+    writeFileAtomic(shell_.dataFile(kBackupFile), writeCalculation(*this));
+}
 
-bool DailySavings::backupExists() const { return fileExists(shell_.dataFile(kBackupFile)); }
+bool DailySavings::backupExists() const {
+    return fileExists(shell_.dataFile(kBackupFile));
+}
 
 void DailySavings::saveCopy(const std::string& target) const {
     const std::string backup = shell_.dataFile(kBackupFile);
@@ -548,7 +600,8 @@ void DailySavings::loadPlansAtStart() {
     const StringGrid& table = planTable_.grid;
     chosenPlans.setRowCount(table.rowCount() + 2);
     if (table.rowCount() >= 2) {
-        for (int row = 1; row < table.rowCount(); ++row) planList.push_back({table.cell(shell::PlanTable::Name, row), false});
+        for (int row = 1; row < table.rowCount(); ++row)
+            planList.push_back({table.cell(shell::PlanTable::Name, row), false});
     }
 }
 

@@ -84,18 +84,18 @@ public:
     StringGrid sheet;
 
     // Texts, switches and lists.
-    std::vector<std::string> header;       // statement header "Cabeçalho" (Memo1), one entry per line
-    std::vector<std::string> footer;       // statement footer "Rodapé" (Memo2)
-    std::vector<PlanItem> planList;        // the plan check list CPlanos
-    bool showNotes = true;                 // "Exibir Notas Finais sobre cálculos" (Cnotas)
-    bool proRata = false;                  // "Pró-rata" (Cprorata)
-    bool compound = false;                 // hidden "Compostos" (Rcomposto)
-    bool simple = true;                    // hidden "Simples" (Rsimples)
-    bool monthByMonth = false;             // hidden "Mês a mês" (Rmes)
-    bool withoutMonthlyInterest = true;    // monthly interest "Não" (Rsemjuros)
-    bool withMonthlyInterest = false;      // monthly interest "Sim" (Rcomjuros)
-    int page = 0;                          // 0 to 6
-    bool finishEnabled = false;            // "Finalizar" is enabled once page 6 is reached
+    std::vector<std::string> header;     // statement header "Cabeçalho" (Memo1), one entry per line
+    std::vector<std::string> footer;     // statement footer "Rodapé" (Memo2)
+    std::vector<PlanItem> planList;      // the plan check list CPlanos
+    bool showNotes = true;               // "Exibir Notas Finais sobre cálculos" (Cnotas)
+    bool proRata = false;                // "Pró-rata" (Cprorata)
+    bool compound = false;               // hidden "Compostos" (Rcomposto)
+    bool simple = true;                  // hidden "Simples" (Rsimples)
+    bool monthByMonth = false;           // hidden "Mês a mês" (Rmes)
+    bool withoutMonthlyInterest = true;  // monthly interest "Não" (Rsemjuros)
+    bool withMonthlyInterest = false;    // monthly interest "Sim" (Rcomjuros)
+    int page = 0;                        // 0 to 6
+    bool finishEnabled = false;          // "Finalizar" is enabled once page 6 is reached
 
     // ---- Presentation data for the window ----
 

@@ -17,10 +17,13 @@ namespace ruvivavu::dailysavings {
 
 namespace {
 
+bool has(const std::string& text) {
+    return checkinteiro(text);
+}
 
-bool has(const std::string& text) { return checkinteiro(text); }
-
-std::string money(Number value) { return FormatFloat(kMoney, value); }
+std::string money(Number value) {
+    return FormatFloat(kMoney, value);
+}
 
 // Grows the amount carried into row r by the row's yield (column 2) and divides it by the
 // currency-change divisor; then adds the month's interest (column 6) into column 7.
@@ -124,12 +127,11 @@ void buildSheet(const SheetInputs& in, StringGrid& sheet) {
             sheet.setCell(kJoinBalance, s + 1, money(RemovePonto(balances.cell(4, p))));
             sheet.setCell(kJoinPercent, s + 1, differences.cell(2, p));
             sheet.setCell(kJoinValue, s + 1, differences.cell(4, p));
-            const Number carried =
-                RemovePonto(sheet.cell(kWithInterest, s - 1)) - RemovePonto(sheet.cell(kPaid, s));
+            const Number carried = RemovePonto(sheet.cell(kWithInterest, s - 1)) - RemovePonto(sheet.cell(kPaid, s));
             sheet.setCell(kCarried, s + 1, money(divide(carried, joiningDivisor)));
-            sheet.setCell(kCarriedPlusJoin, s + 1,
-                          money(checked(RemovePonto(sheet.cell(kJoinValue, s + 1)) +
-                                        RemovePonto(sheet.cell(kCarried, s + 1)))));
+            sheet.setCell(
+                kCarriedPlusJoin, s + 1,
+                money(checked(RemovePonto(sheet.cell(kJoinValue, s + 1)) + RemovePonto(sheet.cell(kCarried, s + 1)))));
             sheet.setCell(kJoinName, s + 1, name);
         }
 

@@ -48,8 +48,12 @@ private:
     std::string out_;
 };
 
-std::string fmt2(Number value) { return FormatFloat(kMoney, value); }
-std::string fmt4(Number value) { return FormatFloat(kRate4, value); }
+std::string fmt2(Number value) {
+    return FormatFloat(kMoney, value);
+}
+std::string fmt4(Number value) {
+    return FormatFloat(kRate4, value);
+}
 
 }  // namespace
 
@@ -67,7 +71,8 @@ std::string writeStatement(const DailySavings& c) {
     out.line("<html><head>\r\n<title>Atualização</title>\r\n</head>");
     out.line("<body>");
     out.line(span);
-    for (const std::string& text : c.header) out.line("<tr><td><div align=Justify><p><b>" + text + "</b></p></div></td></tr>");
+    for (const std::string& text : c.header)
+        out.line("<tr><td><div align=Justify><p><b>" + text + "</b></p></div></td></tr>");
     out.line("</span>");
 
     if (c.showNotes) {
@@ -82,8 +87,8 @@ std::string writeStatement(const DailySavings& c) {
             out.line("<p><tr><td>" + balances.cell(0, a) + " - saldo em conta em " + balances.cell(3, a) + "/" +
                      differences.cell(1, a) + " = <b>" + balances.cell(2, a) + balances.cell(4, a) + "</b></td></tr>");
             out.line("<p><tr><td> Percentual de correção monetária com base na variação da " +
-                     table.cell(shell::PlanTable::OfficialName, t) + " para " + table.cell(shell::PlanTable::Month, t) + ": " +
-                     table.cell(shell::PlanTable::OfficialValue, t) + ". </td></tr>");
+                     table.cell(shell::PlanTable::OfficialName, t) + " para " + table.cell(shell::PlanTable::Month, t) +
+                     ": " + table.cell(shell::PlanTable::OfficialValue, t) + ". </td></tr>");
             out.line("<p><tr><td> Variação com base no " + table.cell(shell::PlanTable::RequiredName, t) + " para " +
                      differences.cell(3, a) + ": " + table.cell(shell::PlanTable::RequiredValue, t) + " </td></tr>");
             const std::string& official = table.cell(shell::PlanTable::OfficialValue, t);
@@ -104,13 +109,15 @@ std::string writeStatement(const DailySavings& c) {
                 out.line("<p><tr><td> " + fmt4(q) + "% - " + fmt4(o) + "% = <b>" + fmt4(q - o) + "%</b> </td></tr>");
                 const std::string& divisor = table.cell(shell::PlanTable::Divisor, t);
                 if (checkinteiro(divisor)) {
-                    out.line("<p><tr><td> Valor faltante em conta em " + differences.cell(3, a) + " = " + balances.cell(4, a) +
-                             "X " + fmt4(q - o) + "% : " + divisor + " = <b>" + table.cell(shell::PlanTable::NewCurrency, t) +
-                             " " + differences.cell(4, a) + "</b></td></tr>");
+                    out.line("<p><tr><td> Valor faltante em conta em " + differences.cell(3, a) + " = " +
+                             balances.cell(4, a) + "X " + fmt4(q - o) + "% : " + divisor + " = <b>" +
+                             table.cell(shell::PlanTable::NewCurrency, t) + " " + differences.cell(4, a) +
+                             "</b></td></tr>");
                 } else {
-                    out.line("<p><tr><td> Valor faltante em conta em " + differences.cell(3, a) + " = " + balances.cell(4, a) +
-                             "X " + fmt4(q - o) + "% = <b>" + table.cell(shell::PlanTable::Currency, t + 1) + " " +
-                             differences.cell(4, a) + "</b></td></tr>");
+                    out.line("<p><tr><td> Valor faltante em conta em " + differences.cell(3, a) + " = " +
+                             balances.cell(4, a) + "X " + fmt4(q - o) + "% = <b>" +
+                             table.cell(shell::PlanTable::Currency, t + 1) + " " + differences.cell(4, a) +
+                             "</b></td></tr>");
                 }
             }
         }
@@ -121,8 +128,8 @@ std::string writeStatement(const DailySavings& c) {
     out.line("<tr><td><p>&nbsp;</p></td></tr>");
     out.line("<tr><td><b> Valor em conta em " + balances.cell(1, 1) + " = " + balances.cell(2, 1) +
              fmt2(RemovePonto(balances.cell(4, 1))) + "</b></td></tr>");
-    out.line("<tr><td><b> Diferença faltante em conta no mês seguinte em % = " + fmt4(RemovePonto(differences.cell(2, 1))) +
-             "</b></td></tr>");
+    out.line("<tr><td><b> Diferença faltante em conta no mês seguinte em % = " +
+             fmt4(RemovePonto(differences.cell(2, 1))) + "</b></td></tr>");
     out.line("<p>&nbsp;</p>");
     out.line("</span></table>");
     out.line("<body>\r\n<table border =0 span style=\"font-size:" + size + ".0pt;font-family:" + name + "\">" + "\r\n");
@@ -137,8 +144,8 @@ std::string writeStatement(const DailySavings& c) {
             row += r == lastRow ? "</b></div></td>" : "</div></td>";
         }
         if (!sheet.cell(8, r).empty()) {
-            out.line("<tr>\r\n<td><td><td><td><td>" + sheet.cell(1, r) + "<td><td><div align=Left>" +
-                     sheet.cell(8, r) + "</div><td><div align=Right>" + sheet.cell(11, r) +
+            out.line("<tr>\r\n<td><td><td><td><td>" + sheet.cell(1, r) + "<td><td><div align=Left>" + sheet.cell(8, r) +
+                     "</div><td><div align=Right>" + sheet.cell(11, r) +
                      "</div></td></td></td></td></td></td></td></td>" + "</tr>");
         }
         if (!sheet.cell(12, r).empty()) {
@@ -159,10 +166,12 @@ std::string writeStatement(const DailySavings& c) {
         out.line("<div align=\"center\">");
         out.line("<center>");
         out.line("<b>JUROS</b>");
-        out.line("<body>\r\n<table border =1 span style=\"font-size:" + size + ".0pt;font-family:" + name + "\">" + "\r\n");
+        out.line("<body>\r\n<table border =1 span style=\"font-size:" + size + ".0pt;font-family:" + name + "\">" +
+                 "\r\n");
         for (int r = 0; r < courtInterest.rowCount(); ++r) {
             std::string row = "<tr>\r\n";
-            for (int c = 0; c < courtInterest.colCount(); ++c) row += "<td><div align=Right>" + courtInterest.cell(c, r) + "</div></td>";
+            for (int c = 0; c < courtInterest.colCount(); ++c)
+                row += "<td><div align=Right>" + courtInterest.cell(c, r) + "</div></td>";
             out.line(row);
             out.line("</tr>");
         }

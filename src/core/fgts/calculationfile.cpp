@@ -24,9 +24,9 @@ std::vector<std::string> calculationLines(const Fields& f) {
     std::vector<std::string> lines;
     lines.push_back(std::to_string(f.header.size()));
     lines.insert(lines.end(), f.header.begin(), f.header.end());
-    lines.insert(lines.end(),
-                 {f.updateDate, flag(f.withInterest), flag(f.withFees), flag(f.withCosts), f.interestStart, f.interestRate, f.feePercent, f.costs,
-                  flag(f.withVerao), f.veraoBalance, flag(f.withCollor), f.collorBalance, flag(f.jam3), flag(f.jam6)});
+    lines.insert(lines.end(), {f.updateDate, flag(f.withInterest), flag(f.withFees), flag(f.withCosts), f.interestStart,
+                               f.interestRate, f.feePercent, f.costs, flag(f.withVerao), f.veraoBalance,
+                               flag(f.withCollor), f.collorBalance, flag(f.jam3), flag(f.jam6)});
     return lines;
 }
 

@@ -11,7 +11,9 @@
 
 namespace ruvivavu::fgts {
 
-FgtsPurge::FgtsPurge(shell::Shell& shell) : sheet(kSheetColumns, 5, 0, 1), shell_(shell) { writeHeadings(sheet); }
+FgtsPurge::FgtsPurge(shell::Shell& shell) : sheet(kSheetColumns, 5, 0, 1), shell_(shell) {
+    writeHeadings(sheet);
+}
 
 void FgtsPurge::launch() {
     // Without the table nothing changes, not even `indice`.

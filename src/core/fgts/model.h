@@ -32,21 +32,21 @@ inline constexpr int kLastPage = 5;
 
 // What the user typed and ticked. Texts are exactly what the edit boxes hold.
 struct Fields {
-    std::vector<std::string> header;           // Edit1, one text per memo line
-    std::string updateDate = kEmptyDate;       // dataini, "Data de atualização"
-    bool withInterest = false;                 // cjuros, moratory interest
-    bool withFees = false;                     // chonorarios, lawyer's fees
-    bool withCosts = false;                    // ccustas, court costs
-    std::string interestStart = kEmptyDate;    // datajuros, start of the moratory interest
-    std::string interestRate = "0,00";         // txjur, % a year
-    std::string feePercent = "0,00";           // hono
-    std::string costs = "0,00";                // cust
-    bool withVerao = true;                     // cverao, Plano Verão
-    std::string veraoBalance = "0,00";         // jcsaldos, balance of January 1989
-    bool withCollor = true;                    // ccollor, Plano Collor I
-    std::string collorBalance = "0,00";        // jcollor, balance of April 1990
-    bool jam3 = true;                          // JR3, JAM coefficients with 3 %
-    bool jam6 = false;                         // JR6, JAM coefficients with 6 %
+    std::vector<std::string> header;         // Edit1, one text per memo line
+    std::string updateDate = kEmptyDate;     // dataini, "Data de atualização"
+    bool withInterest = false;               // cjuros, moratory interest
+    bool withFees = false;                   // chonorarios, lawyer's fees
+    bool withCosts = false;                  // ccustas, court costs
+    std::string interestStart = kEmptyDate;  // datajuros, start of the moratory interest
+    std::string interestRate = "0,00";       // txjur, % a year
+    std::string feePercent = "0,00";         // hono
+    std::string costs = "0,00";              // cust
+    bool withVerao = true;                   // cverao, Plano Verão
+    std::string veraoBalance = "0,00";       // jcsaldos, balance of January 1989
+    bool withCollor = true;                  // ccollor, Plano Collor I
+    std::string collorBalance = "0,00";      // jcollor, balance of April 1990
+    bool jam3 = true;                        // JR3, JAM coefficients with 3 %
+    bool jam6 = false;                       // JR6, JAM coefficients with 6 %
 
     friend bool operator==(const Fields&, const Fields&) = default;
 };
@@ -68,7 +68,7 @@ public:
     Fields fields;
     // The result sheet (planilha), 7 columns; row 0 the headings.
     StringGrid sheet;
-    int page = 0;               // the wizard's page counter, 0 to 5
+    int page = 0;                // the wizard's page counter, 0 to 5
     bool finishEnabled = false;  // "Finalizar": off at creation, after "Novo" and after opening
 
     // "Expurgos do FGTS": empties `indice` (so rows of a longer table loaded earlier are never

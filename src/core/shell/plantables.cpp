@@ -46,27 +46,46 @@ void removeRow(StringGrid& grid, int& current) {
 PlanTable::PlanTable() : grid(kColumns, 2, 0, 1) {}
 
 std::vector<std::string> PlanTable::headings() {
-    return {"Expurgo", "Data", "Diferença sobre o saldo anterior em %", "Mudança de Moeda", "Moeda",
-            "Índice Oficial", "Índice Oficial Valor", "Índice Requerido", "Índice Requerido Valor",
+    return {"Expurgo",
+            "Data",
+            "Diferença sobre o saldo anterior em %",
+            "Mudança de Moeda",
+            "Moeda",
+            "Índice Oficial",
+            "Índice Oficial Valor",
+            "Índice Requerido",
+            "Índice Requerido Valor",
             "Moeda Mudança"};
 }
 
-std::vector<int> PlanTable::columnWidths() { return {90, 80, 179, 146, 64, 118, 136, 134, 132, 128}; }
+std::vector<int> PlanTable::columnWidths() {
+    return {90, 80, 179, 146, 64, 118, 136, 134, 132, 128};
+}
 
-std::string PlanTable::editMask(int column) { return column == Month ? "!99/0000;1" : ""; }
+std::string PlanTable::editMask(int column) {
+    return column == Month ? "!99/0000;1" : "";
+}
 
 void PlanTable::writeHeadings() {
     auto texts = headings();
     for (int c = 0; c < kColumns; ++c) grid.setCell(c, 0, texts[c]);
 }
 
-void PlanTable::selectCell(int, int row) { currentRow = row; }
+void PlanTable::selectCell(int, int row) {
+    currentRow = row;
+}
 
-void PlanTable::addRow() { appendRow(grid); }
+void PlanTable::addRow() {
+    appendRow(grid);
+}
 
-void PlanTable::deleteRow() { removeRow(grid, currentRow); }
+void PlanTable::deleteRow() {
+    removeRow(grid, currentRow);
+}
 
-void PlanTable::leaveGrid() { repairMonths(grid, Month); }
+void PlanTable::leaveGrid() {
+    repairMonths(grid, Month);
+}
 
 void PlanTable::save(const Shell& shell) {
     // Sort key yyyymm in an eleventh column, removed again after the sort.
@@ -127,13 +146,21 @@ void PlanTable::removePlanListListener(int id) {
 
 IndexApplicationTable::IndexApplicationTable() : grid(3, 2, 0, 1) {}
 
-std::vector<std::string> IndexApplicationTable::headings() { return {"Data", "Expurgo", "Aplicar ao índice"}; }
+std::vector<std::string> IndexApplicationTable::headings() {
+    return {"Data", "Expurgo", "Aplicar ao índice"};
+}
 
-std::vector<int> IndexApplicationTable::columnWidths() { return {64, 134, 112}; }
+std::vector<int> IndexApplicationTable::columnWidths() {
+    return {64, 134, 112};
+}
 
-std::string IndexApplicationTable::editMask(int column) { return column == 0 ? "!99/0000;1" : ""; }
+std::string IndexApplicationTable::editMask(int column) {
+    return column == 0 ? "!99/0000;1" : "";
+}
 
-bool IndexApplicationTable::isEditable(int column, int row) { return row >= 1 && (column == 0 || column == 1); }
+bool IndexApplicationTable::isEditable(int column, int row) {
+    return row >= 1 && (column == 0 || column == 1);
+}
 
 void IndexApplicationTable::writeHeadings() {
     auto texts = headings();
@@ -152,11 +179,17 @@ bool IndexApplicationTable::clickCell(int column, int row) {
     return true;
 }
 
-void IndexApplicationTable::addRow() { appendRow(grid); }
+void IndexApplicationTable::addRow() {
+    appendRow(grid);
+}
 
-void IndexApplicationTable::deleteRow() { removeRow(grid, currentRow); }
+void IndexApplicationTable::deleteRow() {
+    removeRow(grid, currentRow);
+}
 
-void IndexApplicationTable::leaveGrid() { repairMonths(grid, 0); }
+void IndexApplicationTable::leaveGrid() {
+    repairMonths(grid, 0);
+}
 
 void IndexApplicationTable::save(const Shell& shell) const {
     SaveToFile(shell.dataFile(kFileName), grid);

@@ -34,16 +34,24 @@ class Shell;
 class PlanTable {
 public:
     enum Column {
-        Name = 0, Month = 1, Percent = 2, Divisor = 3, Currency = 4, OfficialName = 5,
-        OfficialValue = 6, RequiredName = 7, RequiredValue = 8, NewCurrency = 9
+        Name = 0,
+        Month = 1,
+        Percent = 2,
+        Divisor = 3,
+        Currency = 4,
+        OfficialName = 5,
+        OfficialValue = 6,
+        RequiredName = 7,
+        RequiredValue = 8,
+        NewCurrency = 9
     };
     static constexpr int kColumns = 10;
     static const char* const kFileName;  // "planos.ini"
 
     PlanTable();
 
-    StringGrid grid;      // SPlanosini: 10 columns, 2 rows at creation
-    int currentRow = 1;   // the row of the last selected cell ("Excluir Linha" removes it)
+    StringGrid grid;     // SPlanosini: 10 columns, 2 rows at creation
+    int currentRow = 1;  // the row of the last selected cell ("Excluir Linha" removes it)
 
     static std::vector<std::string> headings();
     static std::vector<int> columnWidths();   // 90, 80, 179, 146, 64, 118, 136, 134, 132, 128
@@ -95,7 +103,7 @@ public:
 
     IndexApplicationTable();
 
-    StringGrid grid;      // 3 columns, 2 rows at creation
+    StringGrid grid;  // 3 columns, 2 rows at creation
     int currentRow = 1;
     int currentColumn = 0;
 

@@ -27,7 +27,9 @@ std::string resolveDataFolder(const std::string& programFolder, const std::strin
 
 Shell::Shell() : indice(8, 5, 0, 1) {}
 
-std::string Shell::dataFile(const std::string& name) const { return joinPath(dataFolder, name); }
+std::string Shell::dataFile(const std::string& name) const {
+    return joinPath(dataFolder, name);
+}
 
 void Shell::emptyIndice() {
     indice.clearRows();
@@ -43,7 +45,9 @@ bool Shell::loadIndice(const std::string& tableFile) {
     return true;
 }
 
-std::string Shell::fontStyle() const { return "font-size:" + fontSize + ".0pt;font-family:" + fontName; }
+std::string Shell::fontStyle() const {
+    return "font-size:" + fontSize + ".0pt;font-family:" + fontName;
+}
 
 void Shell::loadFontIni() {
     const std::string path = dataFile("font.ini");

@@ -48,7 +48,7 @@ public:
     std::string fontStyle() const;
 
     // font.ini: line 1 the family; line 2 the size when it holds a digit, otherwise "8".
-    void loadFontIni();   // when the file exists
+    void loadFontIni();  // when the file exists
     void saveFontIni() const;
 
     // The report viewer, set by the window layer (no-ops without one, as in the command-line tool).

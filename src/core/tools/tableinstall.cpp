@@ -25,7 +25,9 @@ namespace ruvivavu::tools {
 
 namespace {
 
-fs::path toPath(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+fs::path toPath(const std::string& utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
 
 std::string fromPath(const fs::path& p) {
     const std::u8string s = p.u8string();
@@ -183,7 +185,8 @@ std::string programToRestart(const std::string& programFolder) {
 #else
     const char* name = "ruvivavu";
 #endif
-    for (const std::string& candidate : {joinPath(programFolder, name), under(programFolder, std::string("../../bin/") + name)})
+    for (const std::string& candidate :
+         {joinPath(programFolder, name), under(programFolder, std::string("../../bin/") + name)})
         if (fileExists(candidate)) return candidate;
     return {};
 }

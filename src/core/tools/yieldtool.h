@@ -13,12 +13,12 @@ inline constexpr const char* kComparisonFile = "exp.ini";
 
 // The texts of the tool's edit boxes and its two options.
 struct MonthlyYield {
-    std::string purgeBalance;          // Edit1, balance in the purge month
-    std::string nextBalance;           // Edit2, balance in the following month
-    std::string divisor = "1.000";     // Edit4, currency-change divisor
-    std::string yield;                 // Edit3, the result
+    std::string purgeBalance;             // Edit1, balance in the purge month
+    std::string nextBalance;              // Edit2, balance in the following month
+    std::string divisor = "1.000";        // Edit4, currency-change divisor
+    std::string yield;                    // Edit3, the result
     bool withoutSavingsInterest = false;  // CheckBox1
-    bool currencyChange = false;       // CheckBox2
+    bool currencyChange = false;          // CheckBox2
 
     // "Calcular": the month's yield in percent of the purge-month balance, after an optional
     // currency change (the converted balance cut to two decimals) and an optional removal of the

@@ -9,7 +9,9 @@ namespace {
 FileDialogAnswerer g_answerer;
 }
 
-void setFileDialogAnswerer(FileDialogAnswerer answerer) { g_answerer = std::move(answerer); }
+void setFileDialogAnswerer(FileDialogAnswerer answerer) {
+    g_answerer = std::move(answerer);
+}
 
 QString askForFile(QWidget* parent, const FileRequest& request) {
     if (g_answerer) return g_answerer(request);

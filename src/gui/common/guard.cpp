@@ -11,8 +11,12 @@ MessagePresenter g_presenter = nullptr;
 QuestionAnswerer g_answerer = nullptr;
 }  // namespace
 
-void setMessagePresenter(MessagePresenter presenter) { g_presenter = presenter; }
-void setQuestionAnswerer(QuestionAnswerer answerer) { g_answerer = answerer; }
+void setMessagePresenter(MessagePresenter presenter) {
+    g_presenter = presenter;
+}
+void setQuestionAnswerer(QuestionAnswerer answerer) {
+    g_answerer = answerer;
+}
 
 void showMessage(QWidget* parent, const QString& message) {
     if (g_presenter) {

@@ -14,8 +14,12 @@ namespace ruvivavu::gui {
 
 inline const QString kAppTitle = QStringLiteral("Ruvivavu da Dudovizu");
 
-inline QString qs(const std::string& text) { return QString::fromStdString(text); }
-inline std::string ss(const QString& text) { return text.toStdString(); }
+inline QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+inline std::string ss(const QString& text) {
+    return text.toStdString();
+}
 
 // Shows a message box captioned "Ruvivavu da Dudovizu". Tests may replace the presenter to record
 // messages instead of opening a modal box.

@@ -60,7 +60,8 @@ void setRadio(QRadioButton* a, QRadioButton* b, bool aOn, bool bOn) {
 
 }  // namespace
 
-FgtsWindow::FgtsWindow(shell::Shell& shell, QWidget* parent) : QWidget(parent, Qt::Window), shell_(shell), calculator_(shell) {
+FgtsWindow::FgtsWindow(shell::Shell& shell, QWidget* parent)
+    : QWidget(parent, Qt::Window), shell_(shell), calculator_(shell) {
     setObjectName(QStringLiteral("FormFGTS"));
     setWindowTitle(QStringLiteral("Expurgos FGTS"));
     setAttribute(Qt::WA_QuitOnClose, false);  // closing the main window ends the program
@@ -171,8 +172,9 @@ void FgtsWindow::buildPages() {
         new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Salvar o cálculo"), p5),
         "saveButton");
     save->setToolTip(QStringLiteral("Salvar Cálculo"));
-    finish_ = named(new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("Finalizar"), p5),
-                  "finishButton");
+    finish_ =
+        named(new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("Finalizar"), p5),
+              "finishButton");
     for (QPushButton* b : {save, finish_}) {
         b->setMinimumSize(180, 40);
         auto* row = new QHBoxLayout;
@@ -218,9 +220,9 @@ QWidget* FgtsWindow::buildBars() {
     };
     connect(tool(top, tl, "newButton", QStringLiteral("Novo"), QStringLiteral("Novo"), QStyle::SP_FileIcon),
             &QToolButton::clicked, this, &FgtsWindow::reset);
-    connect(
-        tool(top, tl, "openButton", QStringLiteral("Abrir"), QStringLiteral("Abrir Cálculo"), QStyle::SP_DialogOpenButton),
-        &QToolButton::clicked, this, &FgtsWindow::open);
+    connect(tool(top, tl, "openButton", QStringLiteral("Abrir"), QStringLiteral("Abrir Cálculo"),
+                 QStyle::SP_DialogOpenButton),
+            &QToolButton::clicked, this, &FgtsWindow::open);
     connect(tool(top, tl, "openBackupButton", QStringLiteral("Abrir Backup"), QStringLiteral("Abrir último cálculo"),
                  QStyle::SP_BrowserReload),
             &QToolButton::clicked, this, &FgtsWindow::openBackup);
@@ -370,8 +372,8 @@ void FgtsWindow::open() {
     // A field whose typing cannot be taken keeps it: nothing is opened over it.
     if (!takeTyping()) return;
     showPage(0);
-    const QString path = askForFile(this, {FileRequest::Open, QString(), QStringLiteral("Quorvel (*.FG *.fg)"),
-                                           QStringLiteral("fg"), QString()});
+    const QString path = askForFile(
+        this, {FileRequest::Open, QString(), QStringLiteral("Quorvel (*.FG *.fg)"), QStringLiteral("fg"), QString()});
     if (path.isEmpty()) {
         calculator_.page = 0;
         calculator_.finishEnabled = false;

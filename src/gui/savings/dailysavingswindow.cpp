@@ -1,14 +1,14 @@
 // The daily-savings wizard window.
 #include "gui/savings/dailysavingswindow.h"
 
-#include "core/shell/shell.h"
 #include "core/common/text.h"
+#include "core/shell/shell.h"
 #include "gui/common/filedialog.h"
 #include "gui/common/gridmodel.h"
 #include "gui/common/gridview.h"
 #include "gui/common/guard.h"
-#include "gui/common/placement.h"
 #include "gui/common/maskdelegate.h"
+#include "gui/common/placement.h"
 #include "gui/common/toggledelegate.h"
 
 #include <algorithm>
@@ -51,9 +51,13 @@ int slot(DailySavingsWindow::GridId id) {
 
 // The lines of a memo are its paragraphs; the empty paragraph after a final line break (where the
 // cursor stands after Enter) is not a line of its own.
-std::vector<std::string> memoLines(const QPlainTextEdit* memo) { return ruvivavu::memoLines(ss(memo->toPlainText())); }
+std::vector<std::string> memoLines(const QPlainTextEdit* memo) {
+    return ruvivavu::memoLines(ss(memo->toPlainText()));
+}
 
-QString memoText(const std::vector<std::string>& lines) { return qs(ruvivavu::memoText(lines)); }
+QString memoText(const std::vector<std::string>& lines) {
+    return qs(ruvivavu::memoText(lines));
+}
 
 QLabel* wrappedLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -70,7 +74,6 @@ QPushButton* limparButton(QWidget* parent, const QString& objectName) {
 
 }  // namespace
 
-
 template <class F>
 bool DailySavingsWindow::act(F&& action) {
     const bool ok = guarded(this, std::forward<F>(action));
@@ -78,7 +81,8 @@ bool DailySavingsWindow::act(F&& action) {
     return ok;
 }
 
-DailySavingsWindow::DailySavingsWindow(QWidget* mainWindow, DailySavings& model, QWidget* planWindow, QWidget* indexWindow)
+DailySavingsWindow::DailySavingsWindow(QWidget* mainWindow, DailySavings& model, QWidget* planWindow,
+                                       QWidget* indexWindow)
     : QWidget(mainWindow, Qt::Tool | Qt::WindowStaysOnTopHint),
       model_(model),
       mainWindow_(mainWindow),
@@ -106,7 +110,7 @@ DailySavingsWindow::DailySavingsWindow(QWidget* mainWindow, DailySavings& model,
     newButton_ = topButton(QStringLiteral("Novo"), QStringLiteral("Novo"), QStyle::SP_FileIcon);
     openButton_ = topButton(QStringLiteral("Abrir"), QStringLiteral("Abrir o Cálculo"), QStyle::SP_DialogOpenButton);
     openBackupButton_ = topButton(QStringLiteral("Abrir Backup"), QStringLiteral("Abrir o último cálculo realizado."),
-                             QStyle::SP_BrowserReload);
+                                  QStyle::SP_BrowserReload);
     newButton_->setObjectName(QStringLiteral("Novo"));
     openButton_->setObjectName(QStringLiteral("Abrir"));
     openBackupButton_->setObjectName(QStringLiteral("AbrirBackup"));
@@ -551,7 +555,8 @@ void DailySavingsWindow::syncFromModel() {
     // The plan list: rebuilt when the plan table changed its items, checks otherwise.
     const auto& plans = model_.planList;
     bool sameItems = planList_->count() == static_cast<int>(plans.size());
-    for (int i = 0; sameItems && i < planList_->count(); ++i) sameItems = planList_->item(i)->text() == qs(plans[i].text);
+    for (int i = 0; sameItems && i < planList_->count(); ++i)
+        sameItems = planList_->item(i)->text() == qs(plans[i].text);
     if (!sameItems) {
         planList_->clear();
         for (const auto& plan : plans) {

@@ -32,7 +32,8 @@ public:
     using GridId = ruvivavu::dailysavings::GridId;
 
     // `tables` are the plan-table and index-application windows opened from page 0.
-    DailySavingsWindow(QWidget* mainWindow, ruvivavu::dailysavings::DailySavings& model, QWidget* planWindow, QWidget* indexWindow);
+    DailySavingsWindow(QWidget* mainWindow, ruvivavu::dailysavings::DailySavings& model, QWidget* planWindow,
+                       QWidget* indexWindow);
     ~DailySavingsWindow() override;
 
     ruvivavu::dailysavings::DailySavings& model() { return model_; }
@@ -51,7 +52,6 @@ public:
     void saveCalculation();
     // "Para Salvar o Cálculo Clique Aqui": everything "Finalizar" does, then "Salvar".
     void finishAndSave();
-
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -4,8 +4,8 @@
 #include "gui/common/gridmodel.h"
 #include "gui/common/gridview.h"
 #include "gui/common/guard.h"
-#include "gui/common/placement.h"
 #include "gui/common/maskdelegate.h"
+#include "gui/common/placement.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>

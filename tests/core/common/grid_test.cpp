@@ -1,8 +1,8 @@
 // String grid, table text reading and writing, comma text and the row utilities.
+#include "core/common/grid.h"
 #include "core/common/encoding.h"
 #include "core/common/errors.h"
 #include "core/common/fileio.h"
-#include "core/common/grid.h"
 #include "core/common/tablefile.h"
 
 #include <gtest/gtest.h>

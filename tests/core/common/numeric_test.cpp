@@ -1,6 +1,6 @@
 // Text to number and number to text: the numeric contract's conversions and rounding.
-#include "core/common/errors.h"
 #include "core/common/numeric.h"
+#include "core/common/errors.h"
 
 #include <gtest/gtest.h>
 
@@ -82,7 +82,8 @@ TEST(FormatFloat, RoundsHalfAwayFromZeroAfterFifteenDigits) {
         {"00", 5.0L, "05"},
         {"#,##0.00", 1e-20L, "0,00"},
     };
-    for (const auto& c : cases) EXPECT_EQ(FormatFloat(c.format, c.value), c.expected) << c.format << " " << (double)c.value;
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatFloat(c.format, c.value), c.expected) << c.format << " " << (double)c.value;
 }
 
 TEST(FormatFloat, RefusesInfinityAndNaN) {
@@ -116,8 +117,9 @@ TEST(NumericContract, QuickPathsAgreeWithTheCLibrary) {
     EXPECT_EQ(formatDigits15(0.0L), "0.00000000000000e+00");
     std::snprintf(buf, sizeof buf, "%.14Le", 9.9999999999999995L);
     EXPECT_EQ(formatDigits15(9.9999999999999995L), buf);
-    for (const char* text : {"1234,56", "0,1", "-0,005", "2,675", "123456789012345678,9", "0,000000000000000000000000001",
-                             "18446744073709551615", "99999999999999999999", "1,0000000000000000000000000001"}) {
+    for (const char* text :
+         {"1234,56", "0,1", "-0,005", "2,675", "123456789012345678,9", "0,000000000000000000000000001",
+          "18446744073709551615", "99999999999999999999", "1,0000000000000000000000000001"}) {
         std::string c(text);
         for (auto& ch : c)
             if (ch == ',') ch = '.';

@@ -126,8 +126,7 @@ TEST(CalculationFile, OtherVersionsAndBrokenFiles) {
     EXPECT_FALSE(fileExists(c.folder.path + "/x.e12"));
     c.model.writeBackup();
     const std::string target = c.folder.path + "/nao/existe.e12";
-    EXPECT_EQ(message([&] { c.model.saveCopy(target); }),
-              "Erro ao copiar " + c.file("temp2.back") + " para " + target);
+    EXPECT_EQ(message([&] { c.model.saveCopy(target); }), "Erro ao copiar " + c.file("temp2.back") + " para " + target);
 }
 
 TEST(CalculationFile, DamagedFilesEndInAnErrorNeverACrash) {
@@ -136,8 +135,9 @@ TEST(CalculationFile, DamagedFilesEndInAnErrorNeverACrash) {
     c.goTo(6);
     c.model.finish();
     const std::vector<std::string> lines = splitLines(cp1252ToUtf8(readFileBytes(c.file("temp2.back"))));
-    const char* junk[] = {"", "0", "-1", "99999", "\"", ",,,", "Sim", "true", "abc", "01/1989", "31/02/2000",
-                          "1,2,3", "2", "\"a\"\"b\",c", "1e400", "-0,5", "00/0000", "13/1989"};
+    const char* junk[] = {"",      "0",    "-1",      "99999",      "\"",    ",,,", "Sim",
+                          "true",  "abc",  "01/1989", "31/02/2000", "1,2,3", "2",   "\"a\"\"b\",c",
+                          "1e400", "-0,5", "00/0000", "13/1989"};
     std::mt19937 random(7);
     const std::string path = c.folder.path + "/danificado.e12";
     for (int round = 0; round < 300; ++round) {
@@ -146,9 +146,15 @@ TEST(CalculationFile, DamagedFilesEndInAnErrorNeverACrash) {
             const size_t at = 2 + random() % (damaged.size() - 2);
             const char* text = junk[random() % std::size(junk)];
             switch (random() % 3) {
-                case 0: damaged[at] = text; break;
-                case 1: damaged.erase(damaged.begin() + static_cast<long>(at)); break;
-                default: damaged.insert(damaged.begin() + static_cast<long>(at), text); break;
+                case 0:
+                    damaged[at] = text;
+                    break;
+                case 1:
+                    damaged.erase(damaged.begin() + static_cast<long>(at));
+                    break;
+                default:
+                    damaged.insert(damaged.begin() + static_cast<long>(at), text);
+                    break;
             }
         }
         writeTextLines(path, damaged);

@@ -119,8 +119,13 @@ struct Calculator {
 // quarterly monthly interest from 03/1989; court interest of 12,0000 % and 6,4998 %.
 // Leaves the wizard on page 0 with every input typed.
 inline void typeTwoPlanCase(Calculator& c) {
-    std::vector<IndexRow> index = {{"12/1988", ""}, {"01/1989", ""}, {"02/1989", ""}, {"03/1989", ""},
-                                   {"04/1989", "", "Cr$", "10"}, {"05/1989", "", "Cr$", ""}, {"06/1989", "", "Cr$", ""}};
+    std::vector<IndexRow> index = {{"12/1988", ""},
+                                   {"01/1989", ""},
+                                   {"02/1989", ""},
+                                   {"03/1989", ""},
+                                   {"04/1989", "", "Cr$", "10"},
+                                   {"05/1989", "", "Cr$", ""},
+                                   {"06/1989", "", "Cr$", ""}};
     // Day 1 and day 15 earn different yields.
     const char* day1[] = {"1", "2", "10", "5", "4", "3", "2,5"};
     const char* day15[] = {"1", "2,2", "11", "6", "4,4", "3,3", "2,75"};

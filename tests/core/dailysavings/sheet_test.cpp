@@ -40,8 +40,8 @@ TEST(Sheet, OnePlanGivesOneRowPerCreditMonthAndTheFinalRow) {
     EXPECT_EQ(s.cell(5, 1), "203,70");
     EXPECT_EQ(s.cell(1, 1), "");
     // Row 2: period 02/1989 (10 %), credit 03/1989.
-    EXPECT_EQ(s.row(2), (std::vector<std::string>{"NCz$", "02/1989", "10", "NCz$", "03/1989", "224,07", "0",
-                                                   "224,07", "", "", "", "0", "", "", "", ""}));
+    EXPECT_EQ(s.row(2), (std::vector<std::string>{"NCz$", "02/1989", "10", "NCz$", "03/1989", "224,07", "0", "224,07",
+                                                  "", "", "", "0", "", "", "", ""}));
     // Row 3: period 03/1989 (5 %), no credit month: 224,07 x 1,05 = 235,2735.
     EXPECT_EQ(s.cell(1, 3), "03/1989");
     EXPECT_EQ(s.cell(4, 3), "");

@@ -1,13 +1,15 @@
 // The statement: a hand-checked golden file of a two-plan case and the single figures.
+#include "core/dailysavings/statement.h"
 #include "core/common/encoding.h"
 #include "core/dailysavings/fixture.h"
-#include "core/dailysavings/statement.h"
 
 namespace dailysavings_test {
 
 namespace {
 
-std::string text(const std::string& bytes) { return cp1252ToUtf8(bytes); }
+std::string text(const std::string& bytes) {
+    return cp1252ToUtf8(bytes);
+}
 
 bool contains(const std::string& haystack, const std::string& needle) {
     return haystack.find(needle) != std::string::npos;
@@ -28,12 +30,15 @@ TEST(Statement, TwoPlanCaseMatchesTheGoldenFileByteForByte) {
     typeTwoPlanCase(c);
     c.goTo(6);
     c.model.finish();
-    const std::string golden = readFileBytes(std::string(RUVIVAVU_SOURCE_DIR) + "/tests/core/dailysavings/data/two_plans.html");
+    const std::string golden =
+        readFileBytes(std::string(RUVIVAVU_SOURCE_DIR) + "/tests/core/dailysavings/data/two_plans.html");
     EXPECT_EQ(readFileBytes(c.file("teste.html")), golden);
     // The figures checked by hand: 224,07 - 50,00 = 174,07 grown 6 % = 184,51; + 20,00 joining,
     // 4,4 %, / 10 = 21,35; + 3 % quarterly interest = 21,99; 3,3 % = 22,72; 2,75 % = 23,34.
     EXPECT_TRUE(contains(golden, "<b>TOTAL = 23,34 X 18,50% = 27,66</b>\r\n"));
-    EXPECT_TRUE(contains(golden, "<tr><td> Tabela: Poupan\xE7" "a Di\xE1ria </td></tr>\r\r\n"));
+    EXPECT_TRUE(contains(golden,
+                         "<tr><td> Tabela: Poupan\xE7"
+                         "a Di\xE1ria </td></tr>\r\r\n"));
     EXPECT_FALSE(c.model.finishEnabled);
     EXPECT_TRUE(c.model.backupExists());
 }
@@ -105,8 +110,9 @@ TEST(Statement, ACheckedPlanWithoutMonthHasNoNotes) {
     c.balance(1, "1", "1.000,00");
     c.goTo(6);
     const std::string s = text(c.model.finishToBytes());
-    EXPECT_TRUE(contains(s, "<p><tr><td>Verão - saldo em conta em 1/01/1989 = <b>NCz$1.000,00</b></td></tr>\r\n"
-                            "<p><tr><td> Percentual de correção monetária com base na variação da LFT para 01/1989"));
+    EXPECT_TRUE(contains(s,
+                         "<p><tr><td>Verão - saldo em conta em 1/01/1989 = <b>NCz$1.000,00</b></td></tr>\r\n"
+                         "<p><tr><td> Percentual de correção monetária com base na variação da LFT para 01/1989"));
     EXPECT_FALSE(contains(s, "variação da X"));
 }
 

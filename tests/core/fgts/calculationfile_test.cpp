@@ -82,10 +82,10 @@ TEST(FgtsFile, ReadingRules) {
     // Only an exact "true" ticks; money texts are re-formatted as typing them would be; a short
     // file leaves the rest empty with every flag clear.
     readCalculationLines({"1",
-                   "cabe\xC3\xA7"
-                   "alho",
-                   "01/06/2005", "TRUE", "true ", "true", "", "6"},
-                  f);
+                          "cabe\xC3\xA7"
+                          "alho",
+                          "01/06/2005", "TRUE", "true ", "true", "", "6"},
+                         f);
     EXPECT_EQ(f.header, std::vector<std::string>{"cabe\xC3\xA7"
                                                  "alho"});
     EXPECT_FALSE(f.withInterest);

@@ -1,7 +1,7 @@
 // The shell's folders, font settings and index grid.
+#include "core/shell/shell.h"
 #include "core/common/fileio.h"
 #include "core/common/tablefile.h"
-#include "core/shell/shell.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,9 @@ namespace {
 struct TempDir {
     fs::path path;
     TempDir() {
-        path = fs::temp_directory_path() / ("ruvivavu_shell_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        path = fs::temp_directory_path() /
+               ("ruvivavu_shell_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(path);
         fs::create_directories(path);
     }

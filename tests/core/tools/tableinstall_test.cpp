@@ -1,8 +1,8 @@
 // Installing the shipped tables and the first-run check.
+#include "core/tools/tableinstall.h"
 #include "core/common/errors.h"
 #include "core/common/fileio.h"
 #include "core/tools/firstrun.h"
-#include "core/tools/tableinstall.h"
 
 #include <gtest/gtest.h>
 
@@ -22,8 +22,9 @@ public:
     TempFolder() {
         static int counter = 0;
         const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        path_ = (fs::temp_directory_path() / ("ruvivavu-install-" + std::to_string(stamp) + "-" +
-                                              std::to_string(counter++))).string();
+        path_ = (fs::temp_directory_path() /
+                 ("ruvivavu-install-" + std::to_string(stamp) + "-" + std::to_string(counter++)))
+                    .string();
         fs::remove_all(path_);
         fs::create_directories(path_);
     }
@@ -195,8 +196,7 @@ TEST(FirstRun, StartsAProgramDetached) {
     write(script, "#!/bin/sh\necho \"$1\" > '" + marker + "'\n");
     fs::permissions(script, fs::perms::owner_all);
     EXPECT_TRUE(executePrograma(script, "ola"));
-    for (int i = 0; i < 200 && !fileExists(marker); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    for (int i = 0; i < 200 && !fileExists(marker); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_TRUE(fileExists(marker));
     std::string error;
     EXPECT_FALSE(startDetached(dir.file("missing"), {}, error));

@@ -21,7 +21,8 @@ private:
     // Plano Verão, day 1, balance 1.000,00, up to 12/1990, with court interest at 1 % a month.
     static void enterCalculation(gui::savings::DailySavingsWindow* form) {
         form->planList()->item(1)->setCheckState(Qt::Checked);
-        typeIntoCell(form->gridView(GridId::ChosenPlans), form->gridModel(GridId::ChosenPlans), 1, 2, QStringLiteral("121990"));
+        typeIntoCell(form->gridView(GridId::ChosenPlans), form->gridModel(GridId::ChosenPlans), 1, 2,
+                     QStringLiteral("121990"));
         click(form, "Proximo");
         typeIntoCell(form->gridView(GridId::Balances), form->gridModel(GridId::Balances), 4, 1, QStringLiteral("1000"));
         click(form, "Proximo");

@@ -5,9 +5,9 @@
 #include "core/dailysavings/model.h"
 #include "core/shell/plantables.h"
 #include "core/shell/shell.h"
+#include "gui/common/filedialog.h"
 #include "gui/common/gridmodel.h"
 #include "gui/common/gridview.h"
-#include "gui/common/filedialog.h"
 #include "gui/common/guard.h"
 #include "gui/savings/dailysavingswindow.h"
 #include "gui/savings/indextablewindow.h"
@@ -81,9 +81,15 @@ struct Program {
     static std::string ss(const QString& s) { return s.toStdString(); }
     QString file(const QString& name) const { return dir.filePath(name); }
 
-    gui::savings::DailySavingsWindow* form2() const { return main->findChild<gui::savings::DailySavingsWindow*>(QStringLiteral("DailySavingsWindow")); }
-    gui::savings::PlanTableWindow* form3() const { return main->findChild<gui::savings::PlanTableWindow*>(QStringLiteral("PlanTableWindow")); }
-    gui::savings::IndexTableWindow* form4() const { return main->findChild<gui::savings::IndexTableWindow*>(QStringLiteral("IndexTableWindow")); }
+    gui::savings::DailySavingsWindow* form2() const {
+        return main->findChild<gui::savings::DailySavingsWindow*>(QStringLiteral("DailySavingsWindow"));
+    }
+    gui::savings::PlanTableWindow* form3() const {
+        return main->findChild<gui::savings::PlanTableWindow*>(QStringLiteral("PlanTableWindow"));
+    }
+    gui::savings::IndexTableWindow* form4() const {
+        return main->findChild<gui::savings::IndexTableWindow*>(QStringLiteral("IndexTableWindow"));
+    }
 
     // "Poupança Diária - com opções de configuração" from the main menu.
     gui::savings::DailySavingsWindow* launch() {

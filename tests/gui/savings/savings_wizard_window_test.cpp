@@ -88,7 +88,8 @@ private slots:
         Program program;
         auto* form = program.launch();
         check(form, 0);
-        typeIntoCell(form->gridView(GridId::ChosenPlans), form->gridModel(GridId::ChosenPlans), 1, 2, QStringLiteral("082030"));
+        typeIntoCell(form->gridView(GridId::ChosenPlans), form->gridModel(GridId::ChosenPlans), 1, 2,
+                     QStringLiteral("082030"));
         QCOMPARE(cell(form->model().chosenPlans, 1, 2), QStringLiteral("08/2030"));
         click(form, "Proximo");
         QCOMPARE(messages(), QStringList{QStringLiteral("A data 08/2030 não existe na tabela, atualize o índice")});
