@@ -5,6 +5,7 @@
 #include "core/common/fileio.h"
 #include "core/common/text.h"
 #include "core/tools/firstrun.h"
+#include "gui/common/filedialog.h"
 #include "gui/common/guard.h"
 #include "gui/shell/aboutbox.h"
 #include "gui/shell/icons.h"
@@ -17,7 +18,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QFontDatabase>
@@ -389,13 +389,14 @@ MainWindow::MainWindow(shell::Shell& shell, QWidget* parent) : QMainWindow(paren
             d_->pdfFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         const QString base = d_->documentPath.isEmpty() ? QStringLiteral("demonstrativo")
                                                         : QFileInfo(d_->documentPath).completeBaseName();
-        QFileDialog dialog(this, QStringLiteral("Exportar PDF"),
-                           QDir(d_->pdfFolder).filePath(base + QStringLiteral(".pdf")),
-                           QStringLiteral("Arquivos PDF (*.pdf)"));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("pdf"));
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-        QString path = dialog.selectedFiles().first();
+        FileRequest request;
+        request.kind = FileRequest::Save;
+        request.title = QStringLiteral("Exportar PDF");
+        request.filter = QStringLiteral("Arquivos PDF (*.pdf)");
+        request.defaultSuffix = QStringLiteral("pdf");
+        request.proposedPath = QDir(d_->pdfFolder).filePath(base + QStringLiteral(".pdf"));
+        QString path = askForFile(this, request);
+        if (path.isEmpty()) return;
         if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
         d_->pdfFolder = QFileInfo(path).absolutePath();
         exportPdf(path);

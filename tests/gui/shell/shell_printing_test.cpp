@@ -104,6 +104,43 @@ private slots:
         QVERIFY(pdfText(pdf).contains(QStringLiteral("TOTAL = 987,65")));
     }
 
+    void exportarPdfAsksForTheFileAndRemembersItsFolder() {
+        Program f;
+        MainWindow& w = f.openMainWindow();
+        w.loadDocument(fixture("short.html"));
+
+        // First in the documents folder, named after the statement shown; a name typed without
+        // the suffix gets it.
+        dialogs.answerFiles({f.data("saida")});
+        f.run(Command::ExportPdf);
+        QCOMPARE(dialogs.fileRequests.size(), 1);
+        const FileRequest first = dialogs.fileRequests[0];
+        QCOMPARE(first.kind, FileRequest::Save);
+        QCOMPARE(first.title, QStringLiteral("Exportar PDF"));
+        QCOMPARE(first.filter, QStringLiteral("Arquivos PDF (*.pdf)"));
+        QCOMPARE(first.defaultSuffix, QStringLiteral("pdf"));
+        QCOMPARE(first.proposedPath, QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                                         .filePath(QStringLiteral("short.pdf")));
+        QCOMPARE(pdfPageCount(f.data("saida.pdf")), 1);
+        QVERIFY(!QFile::exists(f.data("saida")));
+
+        // Then in the folder of the last export; a page made in memory (the vendor page) is
+        // "demonstrativo". Any case of the suffix is kept; Cancel writes nothing and says nothing.
+        f.run(Command::UpdatePage);
+        const QString sub = f.data("sub");
+        QVERIFY(QDir().mkpath(sub));
+        dialogs.answerFiles({sub + QStringLiteral("/Outro.PDF"), QString()});
+        f.run(Command::ExportPdf);
+        QCOMPARE(dialogs.fileRequests[1].proposedPath,
+                 QDir(f.dataDir.path()).filePath(QStringLiteral("demonstrativo.pdf")));
+        f.run(Command::ExportPdf);
+        QCOMPARE(dialogs.fileRequests.size(), 3);
+        QCOMPARE(dialogs.fileRequests[2].proposedPath, sub + QStringLiteral("/demonstrativo.pdf"));
+        QCOMPARE(QDir(sub).entryList(QDir::Files), QStringList{QStringLiteral("Outro.PDF")});
+        QCOMPARE(pdfPageCount(sub + QStringLiteral("/Outro.PDF")), 1);
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
     void printCommandsOpenTheirDialogsOnTheSessionPrinter() {
         Program f;
         MainWindow& w = f.openMainWindow();
@@ -144,6 +181,7 @@ private slots:
             f.run(command);
             QCOMPARE(dialogs.messages, QStringList{QStringLiteral("Nenhum demonstrativo para imprimir.")});
         }
+        QVERIFY(dialogs.fileRequests.isEmpty());  // no file is asked for
         QVERIFY_THROWS_EXCEPTION(ruvivavu::UserMessage, w.exportPdf(f.data(QStringLiteral("x.pdf"))));
         QVERIFY(!QFile::exists(f.data(QStringLiteral("x.pdf"))));
     }
