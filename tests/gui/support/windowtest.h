@@ -14,7 +14,7 @@
 //
 //       void exportsThePdf() {
 //           Program program;                          // empty program and data folders, tables "installed"
-//           program.writeData("teste.html", "<b>TOTAL</b>");
+//           program.writeData(QStringLiteral("teste.html"), "<b>TOTAL</b>");
 //           MainWindow& window = program.openMainWindow({&ruvivavu::gui::tools::install});
 //           window.loadDocument(program.data("teste.html"));
 //           dialogs.answerFiles({program.data("saida")});  // the next file dialog picks this path
@@ -32,9 +32,15 @@
 //     fileRequests; one with no answer left fails the test and is cancelled;
 //   - any other modal dialog (a print dialog, a real message box) fails the test and is closed,
 //     unless the test announced it with expectModal(), which hands it over.
-// Program holds an isolated program folder and data folder, a Shell pointed at them and, once
-// opened, a main window with the modules the test installs. The files in this folder are headers
-// only: every .cpp under tests/gui/ becomes a test program of its own.
+// Program holds an isolated program folder and data folder (data(), program(), writeData(),
+// copyShippedData()), a Shell pointed at them and, once opened, a main window with the modules the
+// test installs. Its steps drive the main window as the user does: run(Command) clicks the
+// command's entry, run(Command, Place) a given one (a pop-up twin, a toolbar button), and
+// toolbarButton("FGTS") finds a strip button by its caption. A calculator window test that needs
+// no main window uses Program only for its folders and shell.
+// Also here: writeFile/readFile, sourceFile() for files of the source tree, and child<T>(parent,
+// name), which stops the test program with the name of a missing widget.
+// The files in this folder are headers only: every .cpp under tests/gui/ becomes a test program.
 #pragma once
 
 #include "core/shell/shell.h"
