@@ -10,7 +10,7 @@ void install(MainWindow& mainWindow) {
     // A window of its own (not kept above the main window), living as long as the main window.
     auto* window = new FgtsWindow(mainWindow.shell());
     QObject::connect(&mainWindow, &QObject::destroyed, window, [window] { delete window; });
-    mainWindow.setCommandHandler(QStringLiteral("ExpurgosdoFGTS1"), [window] { window->launch(); });
+    mainWindow.setCommandHandler(Command::FgtsPurge, [window] { window->launch(); });
 }
 
 }  // namespace ruvivavu::gui::fgts

@@ -81,13 +81,13 @@ void install(MainWindow& mainWindow) {
     });
 
     // "Poupança Diária - com opções de configuração" (the pop-up twin enables the preview first).
-    mainWindow.setCommandHandler(QStringLiteral("PoupanaDiria1"), [module] {
+    mainWindow.setCommandHandler(Command::DailySavings, [module] {
         module->dailySavings->launch();
         module->dailySavingsWindow->syncFromModel();
     });
     // The calculation-file routines of the main window.
-    mainWindow.setCommandHandler(QStringLiteral("Salvar1"), [module] { module->dailySavingsWindow->saveCalculation(); });
-    mainWindow.setCommandHandler(QStringLiteral("Abrir1"), [module] { module->dailySavingsWindow->openCalculation(); });
+    mainWindow.setCommandHandler(Command::SaveCalculation, [module] { module->dailySavingsWindow->saveCalculation(); });
+    mainWindow.setCommandHandler(Command::OpenCalculation, [module] { module->dailySavingsWindow->openCalculation(); });
 }
 
 }  // namespace ruvivavu::gui::savings

@@ -5,6 +5,7 @@
 #include "core/common/fileio.h"
 #include "core/common/text.h"
 #include "core/tools/firstrun.h"
+#include "gui/common/filedialog.h"
 #include "gui/common/guard.h"
 #include "gui/shell/aboutbox.h"
 #include "gui/shell/icons.h"
@@ -17,7 +18,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QFontDatabase>
@@ -85,9 +85,10 @@ struct MainWindow::Private {
     QComboBox* fontSize = nullptr;
     QTextBrowser* viewer = nullptr;
     AboutBox* about = nullptr;
-    std::map<QString, QMenu*> popups;
-    std::map<QString, QAction*> actions;
-    std::map<QString, std::function<void()>> handlers;
+    std::map<ToolbarMenu, QMenu*> popups;
+    std::map<std::pair<Command, Place>, QAction*> entries;
+    std::map<Command, QAction*> firstEntries;
+    std::map<Command, std::function<void()>> handlers;
     std::multimap<int, std::function<void()>> steps;
     QString documentPath;  // the file shown in the viewer; empty for a page made in memory
     QPrinter printer{QPrinter::HighResolution};
@@ -100,114 +101,95 @@ struct MainWindow::Private {
 // Construction
 
 MainWindow::MainWindow(shell::Shell& shell, QWidget* parent) : QMainWindow(parent), shell_(shell), d_(new Private) {
-    setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quorvel - Ruvivavu da Dudovizu 2.0"));
     setWindowIcon(icons::application());
     resize(1024, 720);
     d_->printer.setPageLayout(print::defaultPageLayout());
     d_->printer.setDocName(QStringLiteral("Demonstrativo"));
 
-    // Creates a command: an action named after its handler which runs the handler registered
-    // under its own name or, for a pop-up twin, the main-menu entry's handler.
-    auto addCommand = [this](QMenu* menu, const QString& name, const QString& text, const QString& target,
-                             bool enablesPreview) {
+    // Creates an entry of a command. A pop-up twin of a calculator enables "Visualizar Impressão"
+    // before it runs the command.
+    auto addEntry = [this](QMenu* menu, Command command, Place place, const QString& text, bool enablesPreview) {
         auto* action = new QAction(text, this);
-        action->setObjectName(name);
         if (menu) menu->addAction(action);
-        if (!d_->actions.count(name)) d_->actions[name] = action;
-        connect(action, &QAction::triggered, this, [this, name, target, enablesPreview] {
+        d_->entries[{command, place}] = action;
+        d_->firstEntries.try_emplace(command, action);
+        connect(action, &QAction::triggered, this, [this, command, enablesPreview] {
             if (enablesPreview) enablePreview();
-            runCommand(d_->handlers.count(name) ? name : target, false);
+            runCommand(command);
         });
         return action;
     };
-    auto addMenu = [this](QMenu* parentMenu, const QString& name, const QString& title) {
-        QMenu* menu = parentMenu ? parentMenu->addMenu(title) : menuBar()->addMenu(title);
-        menu->setObjectName(name);
-        menu->menuAction()->setObjectName(name);
-        return menu;
+    auto menuEntry = [&](QMenu* menu, Command command, const QString& text) {
+        return addEntry(menu, command, Place::MainMenu, text, false);
+    };
+    auto popupEntry = [&](QMenu* menu, Command command, const QString& text, bool enablesPreview) {
+        return addEntry(menu, command, Place::Popup, text, enablesPreview);
+    };
+    auto addMenu = [this](QMenu* parentMenu, const QString& title) {
+        return parentMenu ? parentMenu->addMenu(title) : menuBar()->addMenu(title);
     };
 
     // Main menu.
-    QMenu* files = addMenu(nullptr, QStringLiteral("Arquivos1"), QStringLiteral("Arquivos"));
-    QMenu* calc = addMenu(files, QStringLiteral("Calcular1"), QStringLiteral("Calcular"));
-    auto mainEntry = [&](QMenu* menu, const char* name, const QString& text) {
-        const QString handler = QString::fromLatin1(name);
-        return addCommand(menu, handler, text, handler, false);
-    };
-    mainEntry(calc, "PoupanaDiria1", QStringLiteral("Poupança Diária - com opções de configuração"));
+    QMenu* files = addMenu(nullptr, QStringLiteral("Arquivos"));
+    QMenu* calc = addMenu(files, QStringLiteral("Calcular"));
+    menuEntry(calc, Command::DailySavings, QStringLiteral("Poupança Diária - com opções de configuração"));
     calc->addSeparator();
-    mainEntry(calc, "PoupanaJustiaFederal1", QStringLiteral("Poupança - configurado"));
-    mainEntry(calc, "PoupanaConfiguradacomPlanoCollorIeII1",
-              QStringLiteral("Poupança Configurada - com Plano Collor I e II"));
+    menuEntry(calc, Command::ConfiguredSavings, QStringLiteral("Poupança - configurado"));
+    menuEntry(calc, Command::CollorSavings, QStringLiteral("Poupança Configurada - com Plano Collor I e II"));
     calc->addSeparator();
-    mainEntry(calc, "DbitosJudiciaisSoPaulo1", QStringLiteral("Débitos Judiciais São Paulo"));
+    menuEntry(calc, Command::SaoPauloCourtDebt, QStringLiteral("Débitos Judiciais São Paulo"));
     // The month-by-month commands enable "Visualizar Impressão" themselves once their table is found.
-    mainEntry(calc, "DbitosJudiciaisSoPaulomsams2", QStringLiteral("Débitos Judiciais São Paulo (mês a mês)"));
-    mainEntry(calc, "DbitosJudiciaisSoPaulomsams1", QStringLiteral("Débitos Judiciais MG - MT - MS - ES (mês a mês)"));
+    menuEntry(calc, Command::SaoPauloMonthly, QStringLiteral("Débitos Judiciais São Paulo (mês a mês)"));
+    menuEntry(calc, Command::MinasMonthly, QStringLiteral("Débitos Judiciais MG - MT - MS - ES (mês a mês)"));
     files->addSeparator();
-    mainEntry(files, "Selecionartudo1", QStringLiteral("Selecionar tudo"))->setShortcut(QKeySequence::SelectAll);
-    mainEntry(files, "Copiar1", QStringLiteral("Copiar"))->setShortcut(QKeySequence::Copy);
+    menuEntry(files, Command::SelectAll, QStringLiteral("Selecionar tudo"))->setShortcut(QKeySequence::SelectAll);
+    menuEntry(files, Command::Copy, QStringLiteral("Copiar"))->setShortcut(QKeySequence::Copy);
     files->addSeparator();
-    mainEntry(files, "ExcluirBackupCorrompido1", QStringLiteral("Configurar Impressão"));
-    QAction* preview = mainEntry(files, "VisualizarImpresso1", QStringLiteral("Visualizar Impressão"));
+    menuEntry(files, Command::PrintSetup, QStringLiteral("Configurar Impressão"));
+    QAction* preview = menuEntry(files, Command::PrintPreview, QStringLiteral("Visualizar Impressão"));
     preview->setEnabled(false);
-    mainEntry(files, "ExportarPDF1", QStringLiteral("Exportar PDF…"));
-    QAction* fontPage = mainEntry(files, "ConfigurarFonte1", QStringLiteral("Configurar Fonte"));
+    menuEntry(files, Command::ExportPdf, QStringLiteral("Exportar PDF…"));
+    QAction* fontPage = menuEntry(files, Command::FontSettings, QStringLiteral("Configurar Fonte"));
     fontPage->setCheckable(true);
     files->addSeparator();
-    mainEntry(files, "Fechar1", QStringLiteral("Fechar"));
+    menuEntry(files, Command::Close, QStringLiteral("Fechar"));
     connect(files, &QMenu::aboutToShow, this, &MainWindow::syncPreviewAction);
 
-    QMenu* help = addMenu(nullptr, QStringLiteral("Ajuda2"), QStringLiteral("Ajuda"));
-    addCommand(help, QStringLiteral("Ajuda1"), QStringLiteral("Ajuda"), QStringLiteral("Ajuda1"), true)
+    QMenu* help = addMenu(nullptr, QStringLiteral("Ajuda"));
+    addEntry(help, Command::Help, Place::MainMenu, QStringLiteral("Ajuda"), true)
         ->setShortcut(QKeySequence::HelpContents);
     help->addSeparator();
-    mainEntry(help, "Sobre2", QStringLiteral("Sobre"));
+    menuEntry(help, Command::About, QStringLiteral("Sobre"));
 
-    QMenu* online = addMenu(nullptr, QStringLiteral("CculosOnLine1"), QStringLiteral("Cálculos On-Line"));
-    mainEntry(online, "Acessar1", QStringLiteral("Acessar"));
+    QMenu* online = addMenu(nullptr, QStringLiteral("Cálculos On-Line"));
+    menuEntry(online, Command::AccessOnline, QStringLiteral("Acessar"));
     online->menuAction()->setVisible(false);
 
     // Pop-up menus of the toolbar.
-    auto addPopup = [this](const QString& name) {
+    auto addPopup = [this](ToolbarMenu which) {
         auto* menu = new QMenu(this);
-        menu->setObjectName(name);
-        d_->popups[name] = menu;
+        d_->popups[which] = menu;
         return menu;
     };
-    QMenu* popCalc = addPopup(QStringLiteral("PopupMenu2"));
-    addCommand(popCalc, QStringLiteral("MenuItem1"), QStringLiteral("Poupança Diária - com opções de configuração"),
-               QStringLiteral("PoupanaDiria1"), true);
+    QMenu* popCalc = addPopup(ToolbarMenu::Calculate);
+    popupEntry(popCalc, Command::DailySavings, QStringLiteral("Poupança Diária - com opções de configuração"), true);
     popCalc->addSeparator();
-    addCommand(popCalc, QStringLiteral("PoupanaJustiaFederal2"), QStringLiteral("Poupança - configurado"),
-               QStringLiteral("PoupanaJustiaFederal1"), true);
-    addCommand(popCalc, QStringLiteral("PoupanaConfiguradacomPlanoCollor1"),
-               QStringLiteral("Poupança Configurada - com Plano Collor I e II"),
-               QStringLiteral("PoupanaConfiguradacomPlanoCollorIeII1"), true);
+    popupEntry(popCalc, Command::ConfiguredSavings, QStringLiteral("Poupança - configurado"), true);
+    popupEntry(popCalc, Command::CollorSavings, QStringLiteral("Poupança Configurada - com Plano Collor I e II"), true);
     popCalc->addSeparator();
-    addCommand(popCalc, QStringLiteral("MenuItem2"), QStringLiteral("Débitos Judiciais São Paulo"),
-               QStringLiteral("DbitosJudiciaisSoPaulo1"), true);
-    addCommand(popCalc, QStringLiteral("DbitosJudiciaisSPmsams1"),
-               QStringLiteral("Débitos Judiciais São Paulo (mês a mês)"),
-               QStringLiteral("DbitosJudiciaisSoPaulomsams2"), false);
-    // The same handler as the main-menu entry; the action keeps a name of its own.
-    addCommand(popCalc, QStringLiteral("DbitosJudiciaisMGmsams1"),
-               QStringLiteral("Débitos Judiciais MG - MT - MS - ES (mês a mês)"),
-               QStringLiteral("DbitosJudiciaisSoPaulomsams1"), false);
+    popupEntry(popCalc, Command::SaoPauloCourtDebt, QStringLiteral("Débitos Judiciais São Paulo"), true);
+    popupEntry(popCalc, Command::SaoPauloMonthly, QStringLiteral("Débitos Judiciais São Paulo (mês a mês)"), false);
+    popupEntry(popCalc, Command::MinasMonthly, QStringLiteral("Débitos Judiciais MG - MT - MS - ES (mês a mês)"),
+               false);
 
-    QMenu* popFgts = addPopup(QStringLiteral("Popupfgts"));
-    addCommand(popFgts, QStringLiteral("ExpurgosdoFGTS1"), QStringLiteral("Expurgos do FGTS"),
-               QStringLiteral("ExpurgosdoFGTS1"), true);
-    addCommand(popFgts, QStringLiteral("FGTSJurosProgressivos1"), QStringLiteral("FGTS - Juros Progressivos"),
-               QStringLiteral("FGTSJurosProgressivos1"), true);
+    QMenu* popFgts = addPopup(ToolbarMenu::Fgts);
+    popupEntry(popFgts, Command::FgtsPurge, QStringLiteral("Expurgos do FGTS"), true);
+    popupEntry(popFgts, Command::FgtsProgressiveInterest, QStringLiteral("FGTS - Juros Progressivos"), true);
 
-    QMenu* popUpdate = addPopup(QStringLiteral("Popupatualiza"));
-    addCommand(popUpdate, QStringLiteral("Atualizaodosndices1"), QStringLiteral("Atualização dos índices"),
-               QStringLiteral("Atualizaodosndices1"), false);
-    addCommand(popUpdate, QStringLiteral("PginadeatualizaodosoftwarenaInternet1"),
-               QStringLiteral("Página de atualização do software na Internet"),
-               QStringLiteral("PginadeatualizaodosoftwarenaInternet1"), false);
+    QMenu* popUpdate = addPopup(ToolbarMenu::Update);
+    popupEntry(popUpdate, Command::UpdateTables, QStringLiteral("Atualização dos índices"), false);
+    popupEntry(popUpdate, Command::UpdatePage, QStringLiteral("Página de atualização do software na Internet"), false);
 
     // The strip: a page control whose tabs are never shown.
     auto* central = new QWidget(this);
@@ -238,13 +220,9 @@ MainWindow::MainWindow(shell::Shell& shell, QWidget* parent) : QMainWindow(paren
     };
     QWidget* buttonsPage = makePage("TabSheet3");
     buttonsPage->setWindowTitle(QStringLiteral("Botões"));
-    auto toolButton = [&](QWidget* page, const char* name, const QString& caption, const QIcon& icon) {
-        const QString objectName = QString::fromLatin1(name);
+    auto toolButton = [&](QWidget* page, const QString& caption, const QIcon& icon) {
         auto* action = new QAction(icon, caption, this);
-        action->setObjectName(objectName);
-        d_->actions[objectName] = action;
         auto* button = new QToolButton(page);
-        button->setObjectName(objectName);
         button->setDefaultAction(action);
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setAutoRaise(true);  // flat
@@ -255,8 +233,8 @@ MainWindow::MainWindow(shell::Shell& shell, QWidget* parent) : QMainWindow(paren
         page->layout()->addWidget(button);
         return std::make_pair(action, button);
     };
-    auto popupButton = [&](const char* name, const QString& caption, const QIcon& icon, QMenu* menu) {
-        auto [action, button] = toolButton(buttonsPage, name, caption, icon);
+    auto popupButton = [&](const QString& caption, const QIcon& icon, QMenu* menu) {
+        auto [action, button] = toolButton(buttonsPage, caption, icon);
         // The menu opens with its top-left corner at the button's bottom-left corner.
         connect(action, &QAction::triggered, this,
                 [button = button, menu] { menu->popup(button->mapToGlobal(QPoint(0, button->height()))); });
@@ -264,19 +242,21 @@ MainWindow::MainWindow(shell::Shell& shell, QWidget* parent) : QMainWindow(paren
         connect(button, &QWidget::customContextMenuRequested, this,
                 [button = button, menu](const QPoint& at) { menu->popup(button->mapToGlobal(at)); });
     };
-    auto commandButton = [&](const char* name, const QString& caption, const QIcon& icon) {
-        auto [action, button] = toolButton(buttonsPage, name, caption, icon);
-        const QString handler = QString::fromLatin1(name);
-        connect(action, &QAction::triggered, this, [this, handler] { runCommand(handler, false); });
+    auto commandButton = [&](QWidget* page, Command command, const QString& caption, const QIcon& icon) {
+        auto [action, button] = toolButton(page, caption, icon);
+        d_->entries[{command, Place::Toolbar}] = action;
+        d_->firstEntries.try_emplace(command, action);
+        connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
         return action;
     };
-    commandButton("SpeedButton3", QStringLiteral("Imprimir"), icons::print())->setShortcut(QKeySequence::Print);
-    popupButton("SpeedButton4", QStringLiteral("Calcular"), icons::calculate(), popCalc);
-    popupButton("Speedx2", QStringLiteral("Atualizar"), icons::update(), popUpdate);
-    QAction* yield = commandButton("SpeedButton8", QStringLiteral("Rendimento"), icons::yield());
+    commandButton(buttonsPage, Command::Print, QStringLiteral("Imprimir"), icons::print())
+        ->setShortcut(QKeySequence::Print);
+    popupButton(QStringLiteral("Calcular"), icons::calculate(), popCalc);
+    popupButton(QStringLiteral("Atualizar"), icons::update(), popUpdate);
+    QAction* yield = commandButton(buttonsPage, Command::YieldTool, QStringLiteral("Rendimento"), icons::yield());
     yield->setToolTip(QStringLiteral("Calcule o valor do índice usado no mês do expurgo"));
-    popupButton("bfgt", QStringLiteral("FGTS"), icons::fgts(), popFgts);
-    commandButton("SpeedButton2", QStringLiteral("Fechar"), icons::close());
+    popupButton(QStringLiteral("FGTS"), icons::fgts(), popFgts);
+    commandButton(buttonsPage, Command::Close, QStringLiteral("Fechar"), icons::close());
     qobject_cast<QHBoxLayout*>(buttonsPage->layout())->addStretch();
 
     QWidget* fontSheet = makePage("TabSheet4");
@@ -325,17 +305,15 @@ MainWindow::MainWindow(shell::Shell& shell, QWidget* parent) : QMainWindow(paren
 
     QWidget* updatesSheet = makePage("TabSheet5");
     updatesSheet->setWindowTitle(QStringLiteral("Atualizações do Software"));
-    commandButton("SpeedButton5", QStringLiteral("Buscar Atualizações do Software no Site"), icons::update());
-    updatesSheet->layout()->addWidget(findChild<QToolButton*>(QStringLiteral("SpeedButton5")));
-    auto [tablesAction, tablesButton] =
-        toolButton(updatesSheet, "SpeedButton7", QStringLiteral("Atualizar Tabelas"), icons::update());
+    commandButton(updatesSheet, Command::OpenUpdateSite, QStringLiteral("Buscar Atualizações do Software no Site"),
+                  icons::update());
+    auto [tablesAction, tablesButton] = toolButton(updatesSheet, QStringLiteral("Atualizar Tabelas"), icons::update());
     tablesAction->setToolTip(QStringLiteral("Atualizar Tabelas"));
     qobject_cast<QHBoxLayout*>(updatesSheet->layout())->addStretch();
     d_->pages->setCurrentIndex(0);
 
     // The report viewer below the strip.
     d_->viewer = new ReportViewer(central);
-    d_->viewer->setObjectName(QStringLiteral("WebBrowser1"));
     d_->viewer->setFrameShape(QFrame::NoFrame);
     d_->viewer->setTextInteractionFlags(Qt::LinksAccessibleByMouse);  // no selection by the mouse
     d_->viewer->setOpenLinks(false);
@@ -372,18 +350,16 @@ MainWindow::MainWindow(shell::Shell& shell, QWidget* parent) : QMainWindow(paren
     shell_.viewerRefresh = [this] { refreshViewer(); };
 
     // The commands the main window answers itself; calculators may replace any of them.
-    auto closeWindow = [this] { close(); };
-    setCommandHandler(QStringLiteral("Fechar1"), closeWindow);
-    setCommandHandler(QStringLiteral("SpeedButton2"), closeWindow);
-    setCommandHandler(QStringLiteral("Sobre2"), [this] { d_->about->present(); });
-    setCommandHandler(QStringLiteral("Ajuda1"), [this] {
+    setCommandHandler(Command::Close, [this] { close(); });
+    setCommandHandler(Command::About, [this] { d_->about->present(); });
+    setCommandHandler(Command::Help, [this] {
         const std::string page = shell_.dataFile("images/index.htm");
         if (fileExists(page)) loadDocument(qs(page));
     });
-    setCommandHandler(QStringLiteral("ConfigurarFonte1"), [this, fontPage] { showFontPage(fontPage->isChecked()); });
-    setCommandHandler(QStringLiteral("Selecionartudo1"), [this] { d_->viewer->selectAll(); });
-    setCommandHandler(QStringLiteral("Copiar1"), [this] { copyStatement(); });
-    setCommandHandler(QStringLiteral("ExcluirBackupCorrompido1"), [this] {
+    setCommandHandler(Command::FontSettings, [this, fontPage] { showFontPage(fontPage->isChecked()); });
+    setCommandHandler(Command::SelectAll, [this] { d_->viewer->selectAll(); });
+    setCommandHandler(Command::Copy, [this] { copyStatement(); });
+    setCommandHandler(Command::PrintSetup, [this] {
         QPageSetupDialog dialog(&d_->printer, this);
         dialog.setWindowTitle(QStringLiteral("Configurar Impressão"));
         dialog.exec();
@@ -391,13 +367,13 @@ MainWindow::MainWindow(shell::Shell& shell, QWidget* parent) : QMainWindow(paren
     auto requireDocument = [this] {
         if (!hasDocument()) throw UserMessage(kNothingToPrint.toStdString());
     };
-    setCommandHandler(QStringLiteral("SpeedButton3"), [this, requireDocument] {
+    setCommandHandler(Command::Print, [this, requireDocument] {
         requireDocument();
         QPrintDialog dialog(&d_->printer, this);
         dialog.setWindowTitle(QStringLiteral("Imprimir"));
         if (dialog.exec() == QDialog::Accepted) print::renderDocument(*d_->viewer->document(), d_->printer);
     });
-    setCommandHandler(QStringLiteral("VisualizarImpresso1"), [this, requireDocument] {
+    setCommandHandler(Command::PrintPreview, [this, requireDocument] {
         requireDocument();
         QPrintPreviewDialog dialog(&d_->printer, this);
         dialog.setWindowTitle(QStringLiteral("Visualizar Impressão"));
@@ -407,19 +383,20 @@ MainWindow::MainWindow(shell::Shell& shell, QWidget* parent) : QMainWindow(paren
         dialog.resize(size() * 9 / 10);
         dialog.exec();
     });
-    setCommandHandler(QStringLiteral("ExportarPDF1"), [this, requireDocument] {
+    setCommandHandler(Command::ExportPdf, [this, requireDocument] {
         requireDocument();
         if (d_->pdfFolder.isEmpty())
             d_->pdfFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         const QString base = d_->documentPath.isEmpty() ? QStringLiteral("demonstrativo")
                                                         : QFileInfo(d_->documentPath).completeBaseName();
-        QFileDialog dialog(this, QStringLiteral("Exportar PDF"),
-                           QDir(d_->pdfFolder).filePath(base + QStringLiteral(".pdf")),
-                           QStringLiteral("Arquivos PDF (*.pdf)"));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("pdf"));
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-        QString path = dialog.selectedFiles().first();
+        FileRequest request;
+        request.kind = FileRequest::Save;
+        request.title = QStringLiteral("Exportar PDF");
+        request.filter = QStringLiteral("Arquivos PDF (*.pdf)");
+        request.defaultSuffix = QStringLiteral("pdf");
+        request.proposedPath = QDir(d_->pdfFolder).filePath(base + QStringLiteral(".pdf"));
+        QString path = askForFile(this, request);
+        if (path.isEmpty()) return;
         if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
         d_->pdfFolder = QFileInfo(path).absolutePath();
         exportPdf(path);
@@ -439,9 +416,9 @@ MainWindow::MainWindow(shell::Shell& shell, QWidget* parent) : QMainWindow(paren
                 "</body></html>")
                 .arg(address.toHtmlEscaped()));
     };
-    setCommandHandler(QStringLiteral("PginadeatualizaodosoftwarenaInternet1"), vendorPage);
-    setCommandHandler(QStringLiteral("Acessar1"), vendorPage);
-    setCommandHandler(QStringLiteral("SpeedButton5"), [this] {
+    setCommandHandler(Command::UpdatePage, vendorPage);
+    setCommandHandler(Command::AccessOnline, vendorPage);
+    setCommandHandler(Command::OpenUpdateSite, [this] {
         if (!QDesktopServices::openUrl(QUrl(vendorPageAddress())))
             throw UserMessage("Não foi possível abrir o navegador. Endereço: " + ss(vendorPageAddress()));
     });
@@ -472,23 +449,27 @@ QString MainWindow::vendorPageAddress() {
 // ---------------------------------------------------------------------------------------------
 // Commands
 
-QAction* MainWindow::command(const QString& handlerName) const {
-    auto it = d_->actions.find(handlerName);
-    return it == d_->actions.end() ? nullptr : it->second;
+QAction* MainWindow::action(Command command) const {
+    auto it = d_->firstEntries.find(command);
+    return it == d_->firstEntries.end() ? nullptr : it->second;
 }
 
-QMenu* MainWindow::popupMenu(const QString& name) const {
-    auto it = d_->popups.find(name);
+QAction* MainWindow::action(Command command, Place place) const {
+    auto it = d_->entries.find({command, place});
+    return it == d_->entries.end() ? nullptr : it->second;
+}
+
+QMenu* MainWindow::popupMenu(ToolbarMenu menu) const {
+    auto it = d_->popups.find(menu);
     return it == d_->popups.end() ? nullptr : it->second;
 }
 
-void MainWindow::setCommandHandler(const QString& handlerName, std::function<void()> handler) {
-    d_->handlers[handlerName] = std::move(handler);
+void MainWindow::setCommandHandler(Command command, std::function<void()> handler) {
+    d_->handlers[command] = std::move(handler);
 }
 
-void MainWindow::runCommand(const QString& handlerName, bool enablesPreview) {
-    if (enablesPreview) enablePreview();
-    auto it = d_->handlers.find(handlerName);
+void MainWindow::runCommand(Command command) {
+    auto it = d_->handlers.find(command);
     if (it == d_->handlers.end() || !it->second) {
         showMessage(this, kNotAvailable);
     } else {
@@ -508,12 +489,12 @@ void MainWindow::enablePreview() {
 }
 
 void MainWindow::syncPreviewAction() {
-    if (QAction* preview = command(QStringLiteral("VisualizarImpresso1"))) preview->setEnabled(shell_.previewEnabled);
+    if (QAction* preview = action(Command::PrintPreview)) preview->setEnabled(shell_.previewEnabled);
 }
 
 void MainWindow::showFontPage(bool show) {
     d_->pages->setCurrentIndex(show ? 1 : 0);
-    if (QAction* action = command(QStringLiteral("ConfigurarFonte1"))) action->setChecked(show);
+    if (QAction* entry = action(Command::FontSettings)) entry->setChecked(show);
     if (show) d_->fontName->setFocus();
 }
 

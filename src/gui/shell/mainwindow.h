@@ -1,4 +1,4 @@
-// The main window TForm1: toolbar strip, menus, report viewer and statement font settings. Every
+// The main window: toolbar strip, menus, report viewer and statement font settings. Every
 // calculator is opened from here and hands its finished statement to the viewer.
 #pragma once
 
@@ -8,7 +8,6 @@
 #include <QString>
 
 #include <functional>
-#include <map>
 
 class QAction;
 class QMenu;
@@ -25,18 +24,66 @@ public:
 
     shell::Shell& shell() { return shell_; }
 
-    // A menu or toolbar command by its handler name without "Click" (for example "PoupanaDiria1",
-    // "MenuItem1", "ExpurgosdoFGTS1", "SpeedButton8", "VisualizarImpresso1").
-    QAction* command(const QString& handlerName) const;
+    // What the user can ask of the main window from its menus, pop-up menus and toolbar. A
+    // calculator answers a command by registering a handler for it.
+    enum class Command {
+        // "Calcular" (main menu and the toolbar's pop-up)
+        DailySavings,       // Poupança Diária - com opções de configuração
+        ConfiguredSavings,  // Poupança - configurado
+        CollorSavings,      // Poupança Configurada - com Plano Collor I e II
+        SaoPauloCourtDebt,  // Débitos Judiciais São Paulo
+        SaoPauloMonthly,    // Débitos Judiciais São Paulo (mês a mês)
+        MinasMonthly,       // Débitos Judiciais MG - MT - MS - ES (mês a mês)
+        // "FGTS" (toolbar pop-up only)
+        FgtsPurge,                // Expurgos do FGTS
+        FgtsProgressiveInterest,  // FGTS - Juros Progressivos
+        // The savings calculation file; no entry of their own, run by the calculator's windows.
+        SaveCalculation,
+        OpenCalculation,
+        // "Arquivos"
+        SelectAll,     // Selecionar tudo
+        Copy,          // Copiar
+        PrintSetup,    // Configurar Impressão
+        PrintPreview,  // Visualizar Impressão
+        ExportPdf,     // Exportar PDF…
+        FontSettings,  // Configurar Fonte
+        Close,         // Fechar (also on the toolbar)
+        // "Ajuda" and "Cálculos On-Line"
+        Help,          // Ajuda
+        About,         // Sobre
+        AccessOnline,  // Acessar
+        // The toolbar and its "Atualizar" pop-up
+        Print,           // Imprimir
+        YieldTool,       // Rendimento
+        UpdateTables,    // Atualização dos índices
+        UpdatePage,      // Página de atualização do software na Internet
+        OpenUpdateSite,  // Buscar Atualizações do Software no Site
+    };
+    Q_ENUM(Command)
 
-    // What a calculator does for a command, by the handler name of the main-menu entry (the
-    // pop-up twins first enable "Visualizar Impressão", then run the same handler). Errors the
+    // Where an entry of a command sits. A calculator command has an entry in the main menu and a
+    // twin in the toolbar's pop-up; "Fechar" is in the menu and on the toolbar.
+    enum class Place { MainMenu, Popup, Toolbar };
+    Q_ENUM(Place)
+
+    // The three pop-up menus the toolbar buttons "Calcular", "Atualizar" and "FGTS" open.
+    enum class ToolbarMenu { Calculate, Update, Fgts };
+    Q_ENUM(ToolbarMenu)
+
+    // The entry of a command: the first one made (main menu, else pop-up, else toolbar), or the one
+    // at a place; nullptr when there is none.
+    QAction* action(Command command) const;
+    QAction* action(Command command, Place place) const;
+
+
+    // What a calculator does for a command; it replaces any handler the command had. Errors the
     // handler raises are shown by the program's error handler.
-    void setCommandHandler(const QString& handlerName, std::function<void()> handler);
+    void setCommandHandler(Command command, std::function<void()> handler);
 
-    // Runs the handler registered under a name as a command does: through the error handler, with
-    // the "not available" message when there is none.
-    void runHandler(const QString& handlerName) { runCommand(handlerName, false); }
+    // Runs a command's handler as its entries do: through the error handler, with the "not
+    // available" message when there is none. (A pop-up twin first enables "Visualizar Impressão",
+    // then runs the same handler.)
+    void runCommand(Command command);
 
     // Start-up loading steps supplied by the calculators (numbered as in the first-show sequence:
     // 3 fgtsjuros.tab, 4 planos.ini, 5 cabecalho.dat, 6 rodape.dat, 8 indice.ini). The first show
@@ -64,8 +111,7 @@ public:
     int exportPdf(const QString& path);
     QPrinter& printer();
 
-    // The three pop-up menus of the toolbar by name: "PopupMenu2", "Popupatualiza", "Popupfgts".
-    QMenu* popupMenu(const QString& name) const;
+    QMenu* popupMenu(ToolbarMenu menu) const;
 
     // Switches the strip between the toolbar and the font settings ("Configurar Fonte").
     void showFontPage(bool show);
@@ -83,9 +129,10 @@ private:
     Private* d_;
     bool shown_ = false;
 
-    void runCommand(const QString& handlerName, bool enablesPreview);
     void writeFontIni();
     void syncPreviewAction();
 };
+
+using Command = MainWindow::Command;
 
 }  // namespace ruvivavu::gui

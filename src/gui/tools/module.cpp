@@ -43,8 +43,8 @@ void install(MainWindow& mainWindow) {
         InfoWindow::setInstance(nullptr);
         delete info;
     });
-    mainWindow.setCommandHandler(QStringLiteral("Atualizaodosndices1"), [&mainWindow] { updateTables(mainWindow); });
-    mainWindow.setCommandHandler(QStringLiteral("SpeedButton8"), [yield] {
+    mainWindow.setCommandHandler(Command::UpdateTables, [&mainWindow] { updateTables(mainWindow); });
+    mainWindow.setCommandHandler(Command::YieldTool, [yield] {
         yield->show();
         yield->raise();
         yield->activateWindow();

@@ -42,7 +42,7 @@ private slots:
         shell.dataFolder = ss(dir.path());
         MainWindow main(shell);
         gui::fgts::install(main);
-        QAction* command = main.command(QStringLiteral("ExpurgosdoFGTS1"));
+        QAction* command = main.action(gui::Command::FgtsPurge, MainWindow::Place::Popup);
         QVERIFY(command);
 
         command->trigger();

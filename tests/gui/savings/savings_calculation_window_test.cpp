@@ -58,7 +58,7 @@ private slots:
 
         // "Salvar" of the main window copies the backup to the chosen file.
         nextFileName() = program.file(QStringLiteral("caso.e12"));
-        program.main->command(QStringLiteral("PoupanaDiria1"))->trigger();
+        program.main->action(gui::Command::DailySavings)->trigger();
         form->saveCalculation();
         QCOMPARE(readAll(nextFileName()), readAll(program.file(QStringLiteral("temp2.back"))));
 

@@ -93,7 +93,7 @@ struct Program {
 
     // "Poupança Diária - com opções de configuração" from the main menu.
     gui::savings::DailySavingsWindow* launch() {
-        main->command(QStringLiteral("PoupanaDiria1"))->trigger();
+        main->action(gui::Command::DailySavings, gui::MainWindow::Place::MainMenu)->trigger();
         auto* form = form2();
         if (form) {
             form->activateWindow();

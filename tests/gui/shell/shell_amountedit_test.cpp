@@ -1,24 +1,16 @@
 // The amount edit box: the key filter, Delete as Backspace and the digits shifting in from the right.
 #include "gui/common/amountedit.h"
-#include "gui/common/guard.h"
+#include "gui/support/windowtest.h"
 
 #include <QtTest>
 
 using ruvivavu::gui::AmountEdit;
 
-namespace {
-QStringList messages;
-void record(QWidget*, const QString& message) { messages << message; }
-}  // namespace
-
 class AmountEditTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        messages.clear();
-        ruvivavu::gui::setMessagePresenter(record);
-    }
+    void init() { dialogs.clear(); }
 
     void digitsShiftInAndOutFromTheRight() {
         AmountEdit e;
@@ -29,7 +21,7 @@ private slots:
         QCOMPARE(e.text(), QStringLiteral("12.345,67"));
         QTest::keyClick(&e, Qt::Key_Backspace);
         QCOMPARE(e.text(), QStringLiteral("1.234,56"));
-        QVERIFY(messages.isEmpty());
+        QVERIFY(dialogs.messages.isEmpty());
     }
 
     void deleteAndBackspaceTakeOnlyTheLastDigit() {
@@ -59,6 +51,9 @@ private slots:
         QTest::keyClicks(&withComma, QStringLiteral("6,"));
         QCOMPARE(withComma.text(), QStringLiteral("0,06"));
     }
+
+private:
+    windowtest::Dialogs dialogs;
 };
 
 QTEST_MAIN(AmountEditTest)

@@ -1,6 +1,6 @@
 // The program's application object: an engine error escaping an event outside a guarded command is
 // shown in the program's message box and the event loop goes on.
-#include "gui/shell/shelltestsupport.h"
+#include "gui/support/windowtest.h"
 
 #include "core/common/errors.h"
 #include "gui/shell/application.h"
@@ -9,7 +9,7 @@
 #include <QLocale>
 #include <QtTest>
 
-using namespace shelltest;
+using windowtest::Dialogs;
 
 namespace {
 
@@ -31,7 +31,7 @@ class ApplicationTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { resetRecords(); }
+    void init() { dialogs.clear(); }
 
     void titleAndLocale() {
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Ruvivavu da Dudovizu"));
@@ -44,9 +44,12 @@ private slots:
         QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
         QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
         QTRY_COMPARE(thrower.handled, 2);
-        QCOMPARE(messages, (QStringList{QStringLiteral("Floating point division by zero"),
-                                        QStringLiteral("Floating point division by zero")}));
+        QCOMPARE(dialogs.messages, (QStringList{QStringLiteral("Floating point division by zero"),
+                                                QStringLiteral("Floating point division by zero")}));
     }
+
+private:
+    Dialogs dialogs;
 };
 
 int main(int argc, char** argv) {

@@ -1,7 +1,7 @@
 // The command-line tool: usage and exit statuses, statement bytes passed through unchanged, and
 // the PDF it renders without any display.
 #include "gui/shell/pdftestsupport.h"
-#include "gui/shell/shelltestsupport.h"
+#include "gui/support/windowtest.h"
 
 #include "print/printing.h"
 
@@ -11,13 +11,15 @@
 #include <QtTest>
 
 using namespace shelltest;
+using windowtest::readFile;
+using windowtest::sourceFile;
 
 namespace {
 
 const QString kTool = QStringLiteral(RUVIVAVU_BINARY_DIR "/ruvivavu-cli");
 
 QString fixture(const char* name) {
-    return QStringLiteral(RUVIVAVU_SOURCE_DIR "/tests/gui/shell/fixtures/") + QString::fromLatin1(name);
+    return sourceFile(QStringLiteral("tests/gui/shell/fixtures/") + QString::fromLatin1(name));
 }
 
 struct Run {
@@ -122,7 +124,7 @@ private slots:
         const Run named = run(
             {QStringLiteral("--dados"), data, QStringLiteral("--calculadora"), QStringLiteral("poupanca"), example});
         QCOMPARE(named.exitCode, 0);
-        QVERIFY(named.out == readBytes(QStringLiteral(RUVIVAVU_SOURCE_DIR "/examples/esperado/bresser.html")));
+        QVERIFY(named.out == readFile(QStringLiteral(RUVIVAVU_SOURCE_DIR "/examples/esperado/bresser.html")));
 
         QTemporaryDir dir;
         const QString old = dir.filePath(QStringLiteral("antigo.e12"));
@@ -146,7 +148,7 @@ private slots:
     }
 
     void statementBytesPassThroughUnchanged() {
-        const QByteArray original = readBytes(fixture("statement.html"));
+        const QByteArray original = readFile(fixture("statement.html"));
         const Run toStdout = run({fixture("statement.html")});
         QCOMPARE(toStdout.exitCode, 0);
         QVERIFY(toStdout.out == original);
@@ -156,7 +158,7 @@ private slots:
         const Run toFile = run({QStringLiteral("--saida"), out, fixture("statement.html")});
         QCOMPARE(toFile.exitCode, 0);
         QVERIFY(toFile.out.isEmpty());
-        QVERIFY(readBytes(out) == original);
+        QVERIFY(readFile(out) == original);
 
         // A folder that does not exist: the platform's message, and no file left behind.
         const QString missing = dir.filePath(QStringLiteral("sumiu/saida.html"));
@@ -176,7 +178,7 @@ private slots:
 
         // The same pages as the program's export with the default page layout.
         QTextDocument document;
-        document.setHtml(ruvivavu::print::decodeHtmlBytes(readBytes(fixture("statement.html"))));
+        document.setHtml(ruvivavu::print::decodeHtmlBytes(readFile(fixture("statement.html"))));
         const int pages = ruvivavu::print::writePdf(document, dir.filePath(QStringLiteral("programa.pdf")),
                                                     ruvivavu::print::defaultPageLayout());
         QCOMPARE(pdfPageCount(pdf), pages);

@@ -1,6 +1,6 @@
 // The main window: strip, menus, pop-ups, the "Visualizar Impressão" rules, the error handler,
 // font.ini, the start-up sequence with the first-run check, and the report viewer.
-#include "gui/shell/shelltestsupport.h"
+#include "gui/support/windowtest.h"
 
 #include "core/common/errors.h"
 #include "gui/shell/aboutbox.h"
@@ -18,8 +18,11 @@
 #include <QToolButton>
 #include <QtTest>
 
-using namespace shelltest;
-using ruvivavu::gui::MainWindow;
+#include <algorithm>
+
+using namespace windowtest;
+using Place = MainWindow::Place;
+using ToolbarMenu = MainWindow::ToolbarMenu;
 
 namespace {
 
@@ -43,16 +46,18 @@ QMenu* topMenu(MainWindow& window, const QString& title) {
     return nullptr;
 }
 
-const QStringList kCalculators = {
-    QStringLiteral("PoupanaDiria1"),
-    QStringLiteral("PoupanaJustiaFederal1"),
-    QStringLiteral("PoupanaConfiguradacomPlanoCollorIeII1"),
-    QStringLiteral("DbitosJudiciaisSoPaulo1"),
-    QStringLiteral("DbitosJudiciaisSoPaulomsams2"),
-    QStringLiteral("DbitosJudiciaisSoPaulomsams1"),
-    QStringLiteral("ExpurgosdoFGTS1"),
-    QStringLiteral("FGTSJurosProgressivos1"),
+const Command kCalculators[] = {
+    Command::DailySavings,    Command::ConfiguredSavings, Command::CollorSavings, Command::SaoPauloCourtDebt,
+    Command::SaoPauloMonthly, Command::MinasMonthly,      Command::FgtsPurge,     Command::FgtsProgressiveInterest,
 };
+
+// The buttons of a strip page, left to right.
+QList<QToolButton*> buttonsOf(QWidget* page) {
+    QList<QToolButton*> buttons;
+    for (int i = 0; i < page->layout()->count(); ++i)
+        if (auto* button = qobject_cast<QToolButton*>(page->layout()->itemAt(i)->widget())) buttons << button;
+    return buttons;
+}
 
 }  // namespace
 
@@ -60,44 +65,46 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { resetRecords(); }
-    void cleanup() { QVERIFY2(unexpectedDialogs.isEmpty(), qPrintable(unexpectedDialogs.join(QStringLiteral("; ")))); }
+    void init() { dialogs.clear(); }
 
     void stripHoldsTheToolbarButtonsInOrder() {
-        Fixture f;
-        MainWindow& w = f.make();
+        Program p;
+        MainWindow& w = p.openMainWindow();
         QCOMPARE(w.windowTitle(), QStringLiteral("Quorvel - Ruvivavu da Dudovizu 2.0"));
         QCOMPARE(w.findChild<QWidget*>(QStringLiteral("Panel1"))->height(), 73);
         auto* pages = w.findChild<QStackedWidget*>(QStringLiteral("PageControl2"));
         QCOMPARE(pages->count(), 3);
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("TabSheet3"));
 
-        const QStringList names = {QStringLiteral("SpeedButton3"), QStringLiteral("SpeedButton4"),
-                                   QStringLiteral("Speedx2"),      QStringLiteral("SpeedButton8"),
-                                   QStringLiteral("bfgt"),         QStringLiteral("SpeedButton2")};
         const QStringList captions = {QStringLiteral("Imprimir"),  QStringLiteral("Calcular"),
                                       QStringLiteral("Atualizar"), QStringLiteral("Rendimento"),
                                       QStringLiteral("FGTS"),      QStringLiteral("Fechar")};
-        for (int i = 0; i < names.size(); ++i) {
-            auto* button = w.findChild<QToolButton*>(names[i]);
-            QVERIFY2(button, qPrintable(names[i]));
+        const QList<QToolButton*> buttons = buttonsOf(pages->currentWidget());  // left to right
+        QCOMPARE(buttons.size(), captions.size());
+        for (int i = 0; i < buttons.size(); ++i) {
+            QToolButton* button = buttons[i];
             QCOMPARE(button->text(), captions[i]);
             QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
             QVERIFY(button->autoRaise());
             QVERIFY(!button->icon().isNull());
-            QVERIFY(button->parentWidget()->objectName() == QStringLiteral("TabSheet3"));
-            QCOMPARE(button->parentWidget()->layout()->indexOf(button), i);  // left to right
         }
-        QCOMPARE(w.command(QStringLiteral("SpeedButton8"))->toolTip(),
+        // The command buttons are the commands' toolbar entries.
+        QCOMPARE(buttons[0]->defaultAction(), w.action(Command::Print, Place::Toolbar));
+        QCOMPARE(buttons[3]->defaultAction(), w.action(Command::YieldTool, Place::Toolbar));
+        QCOMPARE(buttons[5]->defaultAction(), w.action(Command::Close, Place::Toolbar));
+        QCOMPARE(w.action(Command::YieldTool)->toolTip(),
                  QStringLiteral("Calcule o valor do índice usado no mês do expurgo"));
-        QCOMPARE(w.findChild<QToolButton*>(QStringLiteral("SpeedButton5"))->text(),
-                 QStringLiteral("Buscar Atualizações do Software no Site"));
-        QCOMPARE(w.command(QStringLiteral("SpeedButton7"))->toolTip(), QStringLiteral("Atualizar Tabelas"));
+
+        const QList<QToolButton*> updates = buttonsOf(pages->widget(2));
+        QCOMPARE(updates.size(), 2);
+        QCOMPARE(updates[0]->text(), QStringLiteral("Buscar Atualizações do Software no Site"));
+        QCOMPARE(updates[0]->defaultAction(), w.action(Command::OpenUpdateSite));
+        QCOMPARE(updates[1]->defaultAction()->toolTip(), QStringLiteral("Atualizar Tabelas"));
     }
 
     void mainMenuHasEveryEntryAndSeparator() {
-        Fixture f;
-        MainWindow& w = f.make();
+        Program p;
+        MainWindow& w = p.openMainWindow();
         QStringList titles;
         for (QAction* action : w.menuBar()->actions()) titles << action->text();
         QCOMPARE(titles, (QStringList{QStringLiteral("Arquivos"), QStringLiteral("Ajuda"),
@@ -108,7 +115,7 @@ private slots:
                               QStringLiteral("Copiar"), QStringLiteral("-"), QStringLiteral("Configurar Impressão"),
                               QStringLiteral("Visualizar Impressão"), QStringLiteral("Exportar PDF…"),
                               QStringLiteral("Configurar Fonte"), QStringLiteral("-"), QStringLiteral("Fechar")}));
-        QCOMPARE(layoutOf(w.findChild<QMenu*>(QStringLiteral("Calcular1"))),
+        QCOMPARE(layoutOf(topMenu(w, QStringLiteral("Arquivos"))->actions().first()->menu()),
                  (QStringList{QStringLiteral("Poupança Diária - com opções de configuração"), QStringLiteral("-"),
                               QStringLiteral("Poupança - configurado"),
                               QStringLiteral("Poupança Configurada - com Plano Collor I e II"), QStringLiteral("-"),
@@ -121,40 +128,50 @@ private slots:
         QVERIFY(!online->menuAction()->isVisible());
         QCOMPARE(layoutOf(online), QStringList{QStringLiteral("Acessar")});
 
-        // The entries carry their handler names.
-        QCOMPARE(w.command(QStringLiteral("ExcluirBackupCorrompido1"))->text(), QStringLiteral("Configurar Impressão"));
-        QCOMPARE(w.command(QStringLiteral("DbitosJudiciaisSoPaulomsams1"))->text(),
+        // The entries are their commands'.
+        QCOMPARE(w.action(Command::PrintSetup)->text(), QStringLiteral("Configurar Impressão"));
+        QCOMPARE(w.action(Command::MinasMonthly)->text(),
                  QStringLiteral("Débitos Judiciais MG - MT - MS - ES (mês a mês)"));
-        QCOMPARE(w.command(QStringLiteral("Sobre2"))->text(), QStringLiteral("Sobre"));
+        QCOMPARE(w.action(Command::About)->text(), QStringLiteral("Sobre"));
+        QCOMPARE(w.action(Command::AccessOnline)->text(), QStringLiteral("Acessar"));
+        QCOMPARE(w.action(Command::Close), w.action(Command::Close, Place::MainMenu));
+        for (Command calculator : kCalculators) {
+            QAction* menuEntry = w.action(calculator, Place::MainMenu);
+            QAction* twin = w.action(calculator, Place::Popup);
+            QVERIFY(twin);
+            if (menuEntry) QCOMPARE(twin->text(), menuEntry->text());
+        }
+        QVERIFY(!w.action(Command::FgtsPurge, Place::MainMenu));  // the FGTS is on the toolbar only
+        QVERIFY(!w.action(Command::SaveCalculation));             // run by the calculator's windows
     }
 
     void popupMenusHaveTheirEntries() {
-        Fixture f;
-        MainWindow& w = f.make();
-        QCOMPARE(layoutOf(w.popupMenu(QStringLiteral("PopupMenu2"))),
+        Program p;
+        MainWindow& w = p.openMainWindow();
+        QCOMPARE(layoutOf(w.popupMenu(ToolbarMenu::Calculate)),
                  (QStringList{QStringLiteral("Poupança Diária - com opções de configuração"), QStringLiteral("-"),
                               QStringLiteral("Poupança - configurado"),
                               QStringLiteral("Poupança Configurada - com Plano Collor I e II"), QStringLiteral("-"),
                               QStringLiteral("Débitos Judiciais São Paulo"),
                               QStringLiteral("Débitos Judiciais São Paulo (mês a mês)"),
                               QStringLiteral("Débitos Judiciais MG - MT - MS - ES (mês a mês)")}));
-        QCOMPARE(layoutOf(w.popupMenu(QStringLiteral("Popupfgts"))),
+        QCOMPARE(layoutOf(w.popupMenu(ToolbarMenu::Fgts)),
                  (QStringList{QStringLiteral("Expurgos do FGTS"), QStringLiteral("FGTS - Juros Progressivos")}));
-        QCOMPARE(layoutOf(w.popupMenu(QStringLiteral("Popupatualiza"))),
+        QCOMPARE(layoutOf(w.popupMenu(ToolbarMenu::Update)),
                  (QStringList{QStringLiteral("Atualização dos índices"),
                               QStringLiteral("Página de atualização do software na Internet")}));
     }
 
     void popupOpensAtTheButtonsBottomLeftAndOnRightClick() {
-        Fixture f;
-        MainWindow& w = f.make();
+        Program p;
+        MainWindow& w = p.openMainWindow();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        const std::pair<const char*, const char*> pairs[] = {
-            {"SpeedButton4", "PopupMenu2"}, {"Speedx2", "Popupatualiza"}, {"bfgt", "Popupfgts"}};
-        for (auto [buttonName, menuName] : pairs) {
-            auto* button = w.findChild<QToolButton*>(QString::fromLatin1(buttonName));
-            QMenu* menu = w.popupMenu(QString::fromLatin1(menuName));
+        const std::pair<const char*, ToolbarMenu> pairs[] = {
+            {"Calcular", ToolbarMenu::Calculate}, {"Atualizar", ToolbarMenu::Update}, {"FGTS", ToolbarMenu::Fgts}};
+        for (auto [caption, which] : pairs) {
+            QToolButton* button = p.toolbarButton(QString::fromLatin1(caption));
+            QMenu* menu = w.popupMenu(which);
             QTest::mouseClick(button, Qt::LeftButton);
             QTRY_VERIFY(menu->isVisible());
             QCOMPARE(menu->pos(), button->mapToGlobal(QPoint(0, button->height())));
@@ -167,97 +184,115 @@ private slots:
     }
 
     void previewEnableRules_data() {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("handler");
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<Place>("place");
         QTest::addColumn<bool>("enables");
-        auto row = [](const char* command, const char* handler, bool enables) {
-            QTest::newRow(command) << QString::fromLatin1(command) << QString::fromLatin1(handler) << enables;
+        auto row = [](Command command, Place place, bool enables) {
+            const QString name = QString::fromLatin1(QMetaEnum::fromType<Command>().valueToKey(int(command))) +
+                                 QLatin1Char('/') +
+                                 QString::fromLatin1(QMetaEnum::fromType<Place>().valueToKey(int(place)));
+            QTest::newRow(qPrintable(name)) << command << place << enables;
         };
-        row("PoupanaDiria1", "PoupanaDiria1", false);
-        row("MenuItem1", "PoupanaDiria1", true);
-        row("PoupanaJustiaFederal1", "PoupanaJustiaFederal1", false);
-        row("PoupanaJustiaFederal2", "PoupanaJustiaFederal1", true);
-        row("PoupanaConfiguradacomPlanoCollorIeII1", "PoupanaConfiguradacomPlanoCollorIeII1", false);
-        row("PoupanaConfiguradacomPlanoCollor1", "PoupanaConfiguradacomPlanoCollorIeII1", true);
-        row("DbitosJudiciaisSoPaulo1", "DbitosJudiciaisSoPaulo1", false);
-        row("MenuItem2", "DbitosJudiciaisSoPaulo1", true);
+        // The calculators' pop-up twins enable it before they run the calculator.
+        for (Command calculator :
+             {Command::DailySavings, Command::ConfiguredSavings, Command::CollorSavings, Command::SaoPauloCourtDebt}) {
+            row(calculator, Place::MainMenu, false);
+            row(calculator, Place::Popup, true);
+        }
         // The month-by-month commands leave it to their handler (it enables once the table is found).
-        row("DbitosJudiciaisSoPaulomsams2", "DbitosJudiciaisSoPaulomsams2", false);
-        row("DbitosJudiciaisSPmsams1", "DbitosJudiciaisSoPaulomsams2", false);
-        row("DbitosJudiciaisSoPaulomsams1", "DbitosJudiciaisSoPaulomsams1", false);
-        row("DbitosJudiciaisMGmsams1", "DbitosJudiciaisSoPaulomsams1", false);
-        row("ExpurgosdoFGTS1", "ExpurgosdoFGTS1", true);
-        row("FGTSJurosProgressivos1", "FGTSJurosProgressivos1", true);
-        row("Ajuda1", "", true);
-        row("Sobre2", "", false);
-        row("Selecionartudo1", "", false);
-        row("Copiar1", "", false);
-        row("PginadeatualizaodosoftwarenaInternet1", "", false);
+        for (Command monthly : {Command::SaoPauloMonthly, Command::MinasMonthly}) {
+            row(monthly, Place::MainMenu, false);
+            row(monthly, Place::Popup, false);
+        }
+        row(Command::FgtsPurge, Place::Popup, true);
+        row(Command::FgtsProgressiveInterest, Place::Popup, true);
+        row(Command::Help, Place::MainMenu, true);
+        row(Command::About, Place::MainMenu, false);
+        row(Command::SelectAll, Place::MainMenu, false);
+        row(Command::Copy, Place::MainMenu, false);
+        row(Command::UpdatePage, Place::Popup, false);
     }
 
     void previewEnableRules() {
-        QFETCH(QString, command);
-        QFETCH(QString, handler);
+        QFETCH(Command, command);
+        QFETCH(Place, place);
         QFETCH(bool, enables);
-        Fixture f;
-        MainWindow& w = f.make();
-        QStringList ran;
-        for (const QString& name : kCalculators) w.setCommandHandler(name, [&ran, name] { ran << name; });
-        QAction* preview = w.command(QStringLiteral("VisualizarImpresso1"));
+        Program p;
+        MainWindow& w = p.openMainWindow();
+        QList<Command> ran;
+        for (Command calculator : kCalculators)
+            w.setCommandHandler(calculator, [&ran, calculator] { ran << calculator; });
+        QAction* preview = w.action(Command::PrintPreview);
         QVERIFY(!preview->isEnabled());
 
-        w.command(command)->trigger();
+        p.run(command, place);
         QCOMPARE(preview->isEnabled(), enables);
-        QCOMPARE(f.shell.previewEnabled, enables);
-        if (!handler.isEmpty()) QCOMPARE(ran, QStringList{handler});
-        QVERIFY(messages.isEmpty());
+        QCOMPARE(p.shell.previewEnabled, enables);
+        if (std::find(std::begin(kCalculators), std::end(kCalculators), command) != std::end(kCalculators))
+            QCOMPARE(ran, QList<Command>{command});  // a twin runs the same handler as the menu entry
+        else
+            QVERIFY(ran.isEmpty());
+        QVERIFY(dialogs.messages.isEmpty());
         w.findChild<ruvivavu::gui::AboutBox*>()->close();
     }
 
     void previewStaysEnabledAndFollowsHandlersThatEnableIt() {
-        Fixture f;
-        MainWindow& w = f.make();
-        w.setCommandHandler(QStringLiteral("DbitosJudiciaisSoPaulomsams2"), [&w] { w.shell().enablePreview(); });
-        w.setCommandHandler(QStringLiteral("PoupanaDiria1"), [] {});
-        QAction* preview = w.command(QStringLiteral("VisualizarImpresso1"));
-        w.command(QStringLiteral("DbitosJudiciaisSPmsams1"))->trigger();
+        Program p;
+        MainWindow& w = p.openMainWindow();
+        w.setCommandHandler(Command::SaoPauloMonthly, [&w] { w.shell().enablePreview(); });
+        w.setCommandHandler(Command::DailySavings, [] {});
+        QAction* preview = w.action(Command::PrintPreview);
+        p.run(Command::SaoPauloMonthly, Place::Popup);
         QVERIFY(preview->isEnabled());
-        w.command(QStringLiteral("PoupanaDiria1"))->trigger();
+        p.run(Command::DailySavings);
         QVERIFY(preview->isEnabled());
     }
 
     void commandWithoutCalculatorSaysItIsNotAvailable() {
-        Fixture f;
-        MainWindow& w = f.make();
-        w.command(QStringLiteral("PoupanaJustiaFederal2"))->trigger();
-        QCOMPARE(messages, QStringList{QStringLiteral("Esta função não está disponível nesta versão do programa.")});
-        QVERIFY(w.command(QStringLiteral("VisualizarImpresso1"))->isEnabled());  // the twin enabled it first
-        messages.clear();
-        w.command(QStringLiteral("SpeedButton8"))->trigger();
-        QCOMPARE(messages.size(), 1);
+        Program p;
+        MainWindow& w = p.openMainWindow();
+        const QStringList notAvailable{QStringLiteral("Esta função não está disponível nesta versão do programa.")};
+        p.run(Command::ConfiguredSavings, Place::Popup);
+        QCOMPARE(dialogs.messages, notAvailable);
+        QVERIFY(w.action(Command::PrintPreview)->isEnabled());  // the twin enabled it first
+        dialogs.messages.clear();
+        p.run(Command::YieldTool);
+        QCOMPARE(dialogs.messages, notAvailable);
+        // Nor without an entry; and an emptied handler is no handler.
+        dialogs.messages.clear();
+        w.runCommand(Command::SaveCalculation);
+        w.setCommandHandler(Command::About, {});
+        p.run(Command::About);
+        QCOMPARE(dialogs.messages, notAvailable + notAvailable);
     }
 
     void errorsOfAHandlerAreShownAndTheProgramGoesOn() {
-        Fixture f;
-        MainWindow& w = f.make();
+        Program p;
+        MainWindow& w = p.openMainWindow();
         bool after = false;
-        w.setCommandHandler(QStringLiteral("PoupanaDiria1"), [&after] {
+        w.setCommandHandler(Command::DailySavings, [&after] {
             throw ruvivavu::ConversionError("'1,2,3' is not a valid floating point value");
             after = true;
         });
-        w.command(QStringLiteral("MenuItem1"))->trigger();
-        QCOMPARE(messages, QStringList{QStringLiteral("'1,2,3' is not a valid floating point value")});
+        p.run(Command::DailySavings, Place::Popup);
+        QCOMPARE(dialogs.messages, QStringList{QStringLiteral("'1,2,3' is not a valid floating point value")});
         QVERIFY(!after);
-        QVERIFY(w.command(QStringLiteral("VisualizarImpresso1"))->isEnabled());
-        w.setCommandHandler(QStringLiteral("PoupanaDiria1"), [] { throw ruvivavu::UserMessage("Mês inválido."); });
-        w.command(QStringLiteral("PoupanaDiria1"))->trigger();
-        QCOMPARE(messages.last(), QStringLiteral("Mês inválido."));
+        QVERIFY(w.action(Command::PrintPreview)->isEnabled());
+        // A handler replaces the one before; a handler may also replace itself while it runs.
+        w.setCommandHandler(Command::DailySavings, [&w] {
+            w.setCommandHandler(Command::DailySavings, [] {});
+            throw ruvivavu::UserMessage("Mês inválido.");
+        });
+        p.run(Command::DailySavings);
+        QCOMPARE(dialogs.messages.last(), QStringLiteral("Mês inválido."));
+        p.run(Command::DailySavings);
+        QCOMPARE(dialogs.messages.size(), 2);
     }
 
     void fontIniIsReadAtStartAndWrittenOnClickAndOnLeaving() {
-        Fixture f;
-        writeBytes(f.data(QStringLiteral("font.ini")), "Courier New\r\ntamanho\r\n");
-        MainWindow& w = f.make();
+        Program f;
+        f.writeData(QStringLiteral("font.ini"), "Courier New\r\ntamanho\r\n");
+        MainWindow& w = f.openMainWindow();
         w.firstShow();
         auto* name = w.findChild<QComboBox*>(QStringLiteral("Cnomefont"));
         auto* size = w.findChild<QComboBox*>(QStringLiteral("Cfont"));
@@ -272,7 +307,7 @@ private slots:
         // A choice from the list writes the file.
         size->setCurrentIndex(0);
         emit size->activated(0);
-        QCOMPARE(readBytes(f.data(QStringLiteral("font.ini"))), QByteArray("Courier New\r\n12\r\n"));
+        QCOMPARE(f.readData(QStringLiteral("font.ini")), QByteArray("Courier New\r\n12\r\n"));
 
         // Leaving a box writes it too; a size without a digit is written as 8 while the box and
         // the statements keep the text.
@@ -280,7 +315,7 @@ private slots:
         name->setEditText(QStringLiteral("Times Nova Româna"));
         QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(size, &leave);
-        QCOMPARE(readBytes(f.data(QStringLiteral("font.ini"))), QByteArray("Times Nova Rom\xe2na\r\n8\r\n"));
+        QCOMPARE(f.readData(QStringLiteral("font.ini")), QByteArray("Times Nova Rom\xe2na\r\n8\r\n"));
         QCOMPARE(size->currentText(), QStringLiteral("xx"));
         QCOMPARE(f.shell.fontStyle(), std::string("font-size:xx.0pt;font-family:Times Nova Româna"));
 
@@ -293,43 +328,48 @@ private slots:
         // Read back by the next start.
         size->setEditText(QStringLiteral("10"));
         QApplication::sendEvent(name, &leave);
-        Fixture g;
-        writeBytes(g.data(QStringLiteral("font.ini")), readBytes(f.data(QStringLiteral("font.ini"))));
-        MainWindow& next = g.make();
+        Program g;
+        g.writeData(QStringLiteral("font.ini"), f.readData(QStringLiteral("font.ini")));
+        MainWindow& next = g.openMainWindow();
         next.firstShow();
         QCOMPARE(next.findChild<QComboBox*>(QStringLiteral("Cnomefont"))->currentText(),
                  QStringLiteral("Times Nova Româna"));
         QCOMPARE(next.findChild<QComboBox*>(QStringLiteral("Cfont"))->currentText(), QStringLiteral("10"));
-        QVERIFY(messages.isEmpty());
+        QVERIFY(dialogs.messages.isEmpty());
     }
 
     void fontIniIntoAMissingDataFolderShowsTheCreateFileMessage() {
-        Fixture f;
+        Program f;
         f.shell.dataFolder = f.data(QStringLiteral("missing/folder")).toStdString();
-        MainWindow& w = f.make();
+        MainWindow& w = f.openMainWindow();
         auto* name = w.findChild<QComboBox*>(QStringLiteral("Cnomefont"));
         emit name->activated(0);
-        QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages[0].startsWith(QStringLiteral("Cannot create file \"")), qPrintable(messages[0]));
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY2(dialogs.messages[0].startsWith(QStringLiteral("Cannot create file \"")),
+                 qPrintable(dialogs.messages[0]));
         QCOMPARE(name->currentText(), QStringLiteral("Arial"));
     }
 
     void configurarFonteSwitchesTheStrip() {
-        Fixture f;
-        MainWindow& w = f.make();
+        Program p;
+        MainWindow& w = p.openMainWindow();
         auto* pages = w.findChild<QStackedWidget*>(QStringLiteral("PageControl2"));
-        w.command(QStringLiteral("ConfigurarFonte1"))->trigger();
+        p.run(Command::FontSettings);
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("TabSheet4"));
+        QVERIFY(w.action(Command::FontSettings)->isChecked());
         w.findChild<QPushButton*>(QStringLiteral("VoltarFonte"))->click();
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("TabSheet3"));
-        QVERIFY(!w.command(QStringLiteral("ConfigurarFonte1"))->isChecked());
+        QVERIFY(!w.action(Command::FontSettings)->isChecked());
+        // The entry toggles: a second click goes back too.
+        p.run(Command::FontSettings);
+        p.run(Command::FontSettings);
+        QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("TabSheet3"));
     }
 
     void startupRunsTheStepsInOrderAndLoadsTheSavingsTable() {
-        Fixture f;
-        writeBytes(f.data(QStringLiteral("zurivodo13.tab")),
-                   "01/01/1987\t1,00\r\n01/02/1987\t2,00\r\n01/03/1987\t3,00\r\n");
-        MainWindow& w = f.make();
+        Program f;
+        f.writeData(QStringLiteral("zurivodo13.tab"), "01/01/1987\t1,00\r\n01/02/1987\t2,00\r\n01/03/1987\t3,00\r\n");
+        MainWindow& w = f.openMainWindow();
         QList<int> order;
         for (int step : {8, 3, 6, 4, 5}) w.addStartupStep(step, [&order, step] { order << step; });
         w.addStartupStep(8, [&order, &f] { order << (f.shell.indice.rowCount() == 0 ? -1 : 80); });
@@ -337,36 +377,34 @@ private slots:
         w.firstShow();
         QCOMPARE(order, (QList<int>{3, 4, 5, 6, 8, 80}));
         QCOMPARE(QString::fromStdString(f.shell.indice.cell(1, 2)), QStringLiteral("3,00"));
-        QVERIFY(questions.isEmpty());
+        QVERIFY(dialogs.questions.isEmpty());
     }
 
     void aFailingStepEndsTheSequenceWithItsMessage() {
-        Fixture f;
-        QFile::remove(f.data(QStringLiteral("lista.tab")));
-        writeBytes(f.programDir.filePath(QStringLiteral("download")), "#!/bin/sh\n");
-        MainWindow& w = f.make();
+        Program f(Program::NoTables);
+        writeFile(f.program("download"), "#!/bin/sh\n");
+        MainWindow& w = f.openMainWindow();
         bool later = false;
         w.addStartupStep(4, [] { throw ruvivavu::FileError("Cannot open file \"planos.ini\". Permission denied"); });
         w.addStartupStep(5, [&later] { later = true; });
         w.firstShow();
-        QCOMPARE(messages, QStringList{QStringLiteral("Cannot open file \"planos.ini\". Permission denied")});
+        QCOMPARE(dialogs.messages, QStringList{QStringLiteral("Cannot open file \"planos.ini\". Permission denied")});
         QVERIFY(!later);
-        QVERIFY(questions.isEmpty());  // the first-run check is skipped too
+        QVERIFY(dialogs.questions.isEmpty());  // the first-run check is skipped too
     }
 
     void firstRunOffersTheDownloadWhenTablesAreMissing() {
         for (bool yes : {false, true}) {
-            resetRecords();
-            Fixture f;
-            QFile::remove(f.data(QStringLiteral("lista.tab")));
-            const QString marker = f.data(QStringLiteral("download-ran"));
-            const QString program = f.programDir.filePath(QStringLiteral("download"));
-            writeBytes(program, "#!/bin/sh\ntouch '" + marker.toUtf8() + "'\n");
+            dialogs.clear();
+            Program f(Program::NoTables);
+            const QString marker = f.data("download-ran");
+            const QString program = f.program("download");
+            writeFile(program, "#!/bin/sh\ntouch '" + marker.toUtf8() + "'\n");
             QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            answer = yes;
-            MainWindow& w = f.make();
+            dialogs.answerQuestions({yes});
+            MainWindow& w = f.openMainWindow();
             w.show();
-            QCOMPARE(questions,
+            QCOMPARE(dialogs.questions,
                      QStringList{QStringLiteral(
                          "O programa está ainda sem tabelas, é necessário baixá-las da Internet, continuar?")});
             if (yes) {
@@ -381,38 +419,37 @@ private slots:
     }
 
     void firstRunIsQuietWithTablesOrWithoutTheDownloadProgram() {
-        Fixture withTables;
-        writeBytes(withTables.programDir.filePath(QStringLiteral("download")), "#!/bin/sh\n");
-        withTables.make().firstShow();
-        Fixture withoutProgram;
-        QFile::remove(withoutProgram.data(QStringLiteral("lista.tab")));
-        withoutProgram.make().firstShow();
-        QVERIFY(questions.isEmpty());
-        QVERIFY(messages.isEmpty());
+        Program withTables;
+        writeFile(withTables.program("download"), "#!/bin/sh\n");
+        withTables.openMainWindow().firstShow();
+        Program withoutProgram(Program::NoTables);
+        withoutProgram.openMainWindow().firstShow();
+        QVERIFY(dialogs.questions.isEmpty());
+        QVERIFY(dialogs.messages.isEmpty());
     }
 
     void viewerShowsWindows1252StatementsAsWritten() {
-        Fixture f;
-        MainWindow& w = f.make();
+        Program f;
+        MainWindow& w = f.openMainWindow();
         QTextBrowser* viewer = w.viewer();
         QCOMPARE(viewer->palette().color(QPalette::Base), QColor(Qt::white));
         QVERIFY(!(viewer->textInteractionFlags() & Qt::TextSelectableByMouse));
 
         // Loose tags and a wrong charset declaration, bytes in Windows-1252.
-        writeBytes(f.data(QStringLiteral("teste.html")),
-                   "<html><head><meta charset=\"utf-8\"><title>Atualiza\xe7\xe3o</title></head><body>\r\n"
-                   "<span style=\"font-size:8.0pt;font-family:Arial\"><tr><td>D\xe9"
-                   "bitos Judiciais S\xe3o Paulo"
-                   "<td><div align=Right>1.234,56</div></td></td></tr></span></table>\r\n"
-                   "<b>TOTAL = 1.234,56</b>\r\n");
+        f.writeData(QStringLiteral("teste.html"),
+                    "<html><head><meta charset=\"utf-8\"><title>Atualiza\xe7\xe3o</title></head><body>\r\n"
+                    "<span style=\"font-size:8.0pt;font-family:Arial\"><tr><td>D\xe9"
+                    "bitos Judiciais S\xe3o Paulo"
+                    "<td><div align=Right>1.234,56</div></td></td></tr></span></table>\r\n"
+                    "<b>TOTAL = 1.234,56</b>\r\n");
         f.shell.showStatement("teste.html");
         QVERIFY(viewer->toPlainText().contains(QStringLiteral("Débitos Judiciais São Paulo")));
         QVERIFY(viewer->toPlainText().contains(QStringLiteral("TOTAL = 1.234,56")));
         QVERIFY(w.hasDocument());
 
         // UTF-8 pages (the help) are read as UTF-8.
-        writeBytes(f.data(QStringLiteral("images/index.htm")), "<p>Ajuda do c\xc3\xa1lculo</p>");
-        w.command(QStringLiteral("Ajuda1"))->trigger();
+        f.writeData(QStringLiteral("images/index.htm"), "<p>Ajuda do c\xc3\xa1lculo</p>");
+        f.run(Command::Help);
         QCOMPARE(viewer->toPlainText(), QStringLiteral("Ajuda do cálculo"));
 
         // A missing statement leaves the viewer as it was, silently.
@@ -421,34 +458,36 @@ private slots:
 
         // Refresh shows what the file holds now.
         f.shell.showStatement("teste.html");
-        writeBytes(f.data(QStringLiteral("teste.html")), "<b>TOTAL = 9,99</b>");
+        f.writeData(QStringLiteral("teste.html"), "<b>TOTAL = 9,99</b>");
         f.shell.refreshViewer();
         QCOMPARE(viewer->toPlainText(), QStringLiteral("TOTAL = 9,99"));
-        QVERIFY(messages.isEmpty());
+        QVERIFY(dialogs.messages.isEmpty());
     }
 
     void helpWithoutItsPageOnlyEnablesThePreview() {
-        Fixture f;
-        MainWindow& w = f.make();
-        w.command(QStringLiteral("Ajuda1"))->trigger();
+        Program p;
+        MainWindow& w = p.openMainWindow();
+        p.run(Command::Help);
         QVERIFY(!w.hasDocument());
-        QVERIFY(w.command(QStringLiteral("VisualizarImpresso1"))->isEnabled());
-        QVERIFY(messages.isEmpty());
+        QVERIFY(w.action(Command::PrintPreview)->isEnabled());
+        QVERIFY(dialogs.messages.isEmpty());
     }
 
     void vendorPageShowsItsAddressInTheViewer() {
-        Fixture f;
-        MainWindow& w = f.make();
-        w.command(QStringLiteral("PginadeatualizaodosoftwarenaInternet1"))->trigger();
-        QVERIFY(w.viewer()->toPlainText().contains(MainWindow::vendorPageAddress()));
+        for (Command command : {Command::UpdatePage, Command::AccessOnline}) {
+            Program p;
+            MainWindow& w = p.openMainWindow();
+            p.run(command);
+            QVERIFY(w.viewer()->toPlainText().contains(MainWindow::vendorPageAddress()));
+        }
         QVERIFY(MainWindow::vendorPageAddress().endsWith(QStringLiteral("/zurivodo.htm")));
     }
 
     void aboutBoxShowsItsLabelsWithoutBlocking() {
-        Fixture f;
-        MainWindow& w = f.make();
+        Program p;
+        MainWindow& w = p.openMainWindow();
         w.show();
-        w.command(QStringLiteral("Sobre2"))->trigger();
+        p.run(Command::About);
         auto* about = w.findChild<ruvivavu::gui::AboutBox*>();
         QTRY_VERIFY(about->isVisible());
         QVERIFY(!about->isModal());
@@ -466,17 +505,17 @@ private slots:
     }
 
     void fecharClosesTheWindow() {
-        for (const char* name : {"Fechar1", "SpeedButton2"}) {
-            Fixture f;
-            MainWindow& w = f.make();
+        for (Place place : {Place::MainMenu, Place::Toolbar}) {
+            Program p;
+            MainWindow& w = p.openMainWindow();
             w.show();
-            w.command(QString::fromLatin1(name))->trigger();
+            p.run(Command::Close, place);
             QVERIFY(!w.isVisible());
         }
     }
 
 private:
-    ModalGuard guard_;
+    Dialogs dialogs;
 };
 
 QTEST_MAIN(MainWindowTest)

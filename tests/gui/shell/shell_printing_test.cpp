@@ -1,26 +1,32 @@
 // Printing, PDF export and copying of the statement shown in the report viewer.
 #include "gui/shell/pdftestsupport.h"
-#include "gui/shell/shelltestsupport.h"
+#include "gui/support/windowtest.h"
 
 #include "core/common/errors.h"
 #include "print/printing.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QMimeData>
+#include <QPageSetupDialog>
 #include <QPageSize>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QtTest>
 
 using namespace shelltest;
-using ruvivavu::gui::MainWindow;
+using namespace windowtest;
 
 namespace {
 
 QString fixture(const char* name) {
-    return QStringLiteral(RUVIVAVU_SOURCE_DIR "/tests/gui/shell/fixtures/") + QString::fromLatin1(name);
+    return sourceFile(QStringLiteral("tests/gui/shell/fixtures/") + QString::fromLatin1(name));
 }
 
 // The month rows of the long fixture statement, as their first cell reads.
@@ -40,8 +46,7 @@ class PrintingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { resetRecords(); }
-    void cleanup() { QVERIFY2(unexpectedDialogs.isEmpty(), qPrintable(unexpectedDialogs.join(QStringLiteral("; ")))); }
+    void init() { dialogs.clear(); }
 
     void initTestCase() {
         QVERIFY2(pdfPageCount(QStringLiteral("/nonexistent.pdf")) == -1, "pdfinfo must not succeed on nothing");
@@ -51,8 +56,8 @@ private slots:
     }
 
     void sessionPageLayoutStartsA4PortraitWith15mmMargins() {
-        Fixture f;
-        MainWindow& w = f.make();
+        Program f;
+        MainWindow& w = f.openMainWindow();
         const QPageLayout layout = w.printer().pageLayout();
         QCOMPARE(layout.pageSize().id(), QPageSize::A4);
         QCOMPARE(layout.orientation(), QPageLayout::Portrait);
@@ -60,8 +65,8 @@ private slots:
     }
 
     void pdfOfALongStatementKeepsEveryRowOnceAndTheTotal() {
-        Fixture f;
-        MainWindow& w = f.make();
+        Program f;
+        MainWindow& w = f.openMainWindow();
         w.loadDocument(fixture("statement.html"));
         const QString pdf = f.data(QStringLiteral("demonstrativo.pdf"));
         const int pages = w.exportPdf(pdf);
@@ -90,8 +95,8 @@ private slots:
     }
 
     void pdfOfAShortStatementIsOnePage() {
-        Fixture f;
-        MainWindow& w = f.make();
+        Program f;
+        MainWindow& w = f.openMainWindow();
         w.loadDocument(fixture("short.html"));
         const QString pdf = f.data(QStringLiteral("curto.pdf"));
         QCOMPARE(w.exportPdf(pdf), 1);
@@ -99,9 +104,65 @@ private slots:
         QVERIFY(pdfText(pdf).contains(QStringLiteral("TOTAL = 987,65")));
     }
 
+    void exportarPdfAsksForTheFileAndRemembersItsFolder() {
+        Program f;
+        MainWindow& w = f.openMainWindow();
+        w.loadDocument(fixture("short.html"));
+
+        // First in the documents folder, named after the statement shown; a name typed without
+        // the suffix gets it.
+        dialogs.answerFiles({f.data("saida")});
+        f.run(Command::ExportPdf);
+        QCOMPARE(dialogs.fileRequests.size(), 1);
+        const FileRequest first = dialogs.fileRequests[0];
+        QCOMPARE(first.kind, FileRequest::Save);
+        QCOMPARE(first.title, QStringLiteral("Exportar PDF"));
+        QCOMPARE(first.filter, QStringLiteral("Arquivos PDF (*.pdf)"));
+        QCOMPARE(first.defaultSuffix, QStringLiteral("pdf"));
+        QCOMPARE(first.proposedPath, QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                                         .filePath(QStringLiteral("short.pdf")));
+        QCOMPARE(pdfPageCount(f.data("saida.pdf")), 1);
+        QVERIFY(!QFile::exists(f.data("saida")));
+
+        // Then in the folder of the last export; a page made in memory (the vendor page) is
+        // "demonstrativo". Any case of the suffix is kept; Cancel writes nothing and says nothing.
+        f.run(Command::UpdatePage);
+        const QString sub = f.data("sub");
+        QVERIFY(QDir().mkpath(sub));
+        dialogs.answerFiles({sub + QStringLiteral("/Outro.PDF"), QString()});
+        f.run(Command::ExportPdf);
+        QCOMPARE(dialogs.fileRequests[1].proposedPath,
+                 QDir(f.dataDir.path()).filePath(QStringLiteral("demonstrativo.pdf")));
+        f.run(Command::ExportPdf);
+        QCOMPARE(dialogs.fileRequests.size(), 3);
+        QCOMPARE(dialogs.fileRequests[2].proposedPath, sub + QStringLiteral("/demonstrativo.pdf"));
+        QCOMPARE(QDir(sub).entryList(QDir::Files), QStringList{QStringLiteral("Outro.PDF")});
+        QCOMPARE(pdfPageCount(sub + QStringLiteral("/Outro.PDF")), 1);
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    void printCommandsOpenTheirDialogsOnTheSessionPrinter() {
+        Program f;
+        MainWindow& w = f.openMainWindow();
+        w.loadDocument(fixture("short.html"));
+        QStringList titles;
+        auto look = [&titles](QWidget* dialog) { titles << dialog->windowTitle(); };
+        dialogs.expectModal(look);
+        f.run(Command::PrintSetup);
+        dialogs.expectModal(look);
+        f.run(Command::Print);
+        w.enablePreview();
+        dialogs.expectModal(look);
+        f.run(Command::PrintPreview);
+        QCOMPARE(titles, (QStringList{QStringLiteral("Configurar Impressão"), QStringLiteral("Imprimir"),
+                                      QStringLiteral("Visualizar Impressão")}));
+        QCOMPARE(dialogs.modals.expectedLeft(), 0);
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
     void pdfIntoAFolderThatDoesNotExistFailsWithTheCreateMessage() {
-        Fixture f;
-        MainWindow& w = f.make();
+        Program f;
+        MainWindow& w = f.openMainWindow();
         w.loadDocument(fixture("short.html"));
         try {
             w.exportPdf(f.data(QStringLiteral("no/such/folder/x.pdf")));
@@ -112,28 +173,29 @@ private slots:
     }
 
     void withNothingShownTheCommandsSaySo() {
-        Fixture f;
-        MainWindow& w = f.make();
+        Program f;
+        MainWindow& w = f.openMainWindow();
         w.enablePreview();
-        for (const char* name : {"SpeedButton3", "VisualizarImpresso1", "ExportarPDF1"}) {
-            messages.clear();
-            w.command(QString::fromLatin1(name))->trigger();
-            QCOMPARE(messages, QStringList{QStringLiteral("Nenhum demonstrativo para imprimir.")});
+        for (Command command : {Command::Print, Command::PrintPreview, Command::ExportPdf}) {
+            dialogs.messages.clear();
+            f.run(command);
+            QCOMPARE(dialogs.messages, QStringList{QStringLiteral("Nenhum demonstrativo para imprimir.")});
         }
+        QVERIFY(dialogs.fileRequests.isEmpty());  // no file is asked for
         QVERIFY_THROWS_EXCEPTION(ruvivavu::UserMessage, w.exportPdf(f.data(QStringLiteral("x.pdf"))));
         QVERIFY(!QFile::exists(f.data(QStringLiteral("x.pdf"))));
     }
 
     void copiarPutsHtmlAndPlainTextWithTheTotal() {
-        Fixture f;
-        MainWindow& w = f.make();
+        Program f;
+        MainWindow& w = f.openMainWindow();
         QApplication::clipboard()->clear();
-        w.command(QStringLiteral("Copiar1"))->trigger();  // nothing shown: nothing copied
+        f.run(Command::Copy);  // nothing shown: nothing copied
         const QMimeData* empty = QApplication::clipboard()->mimeData();
         QVERIFY(!empty || !empty->hasHtml());
 
         w.loadDocument(fixture("statement.html"));
-        w.command(QStringLiteral("Copiar1"))->trigger();
+        f.run(Command::Copy);
         const QMimeData* mime = QApplication::clipboard()->mimeData();
         QVERIFY(mime);
         QVERIFY(mime->hasHtml());
@@ -142,14 +204,14 @@ private slots:
         QVERIFY(mime->html().contains(QStringLiteral("<table")));  // pastes as a table
         QVERIFY(mime->text().contains(QStringLiteral("TOTAL = 12.345,67")));
         QVERIFY(mime->text().contains(QStringLiteral("São Paulo")));
-        QVERIFY(messages.isEmpty());
+        QVERIFY(dialogs.messages.isEmpty());
     }
 
     void selecionarTudoSelectsTheWholeStatement() {
-        Fixture f;
-        MainWindow& w = f.make();
+        Program f;
+        MainWindow& w = f.openMainWindow();
         w.loadDocument(fixture("short.html"));
-        w.command(QStringLiteral("Selecionartudo1"))->trigger();
+        f.run(Command::SelectAll);
         const QTextCursor cursor = w.viewer()->textCursor();
         QCOMPARE(cursor.selectionStart(), 0);
         QCOMPARE(cursor.selectionEnd(), w.viewer()->document()->characterCount() - 1);
@@ -165,7 +227,7 @@ private slots:
     }
 
 private:
-    ModalGuard guard_;
+    Dialogs dialogs;
 };
 
 QTEST_MAIN(PrintingTest)

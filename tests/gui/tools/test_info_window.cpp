@@ -1,4 +1,5 @@
 // Shows the February 1989 notice directly, as the configured-savings windows will.
+#include "gui/support/windowtest.h"
 #include "gui/tools/infowindow.h"
 
 #include <QPlainTextEdit>
@@ -7,9 +8,12 @@
 #include <QtTest>
 
 using ruvivavu::gui::InfoWindow;
+using windowtest::child;
 
 class TestInfoWindow : public QObject {
     Q_OBJECT
+    windowtest::Dialogs dialogs;
+
 private slots:
     void showsTheNoticeAndCloses() {
         InfoWindow window;
@@ -18,8 +22,7 @@ private slots:
         QVERIFY(window.windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(window.size(), QSize(405, 219));
 
-        auto* memo = window.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
-        QVERIFY(memo);
+        auto* memo = child<QPlainTextEdit>(&window, "Memo1");
         QCOMPARE(memo->document()->blockCount(), 12);
         const QStringList lines = InfoWindow::noticeLines();
         for (int i = 0; i < 12; ++i) QCOMPARE(memo->document()->findBlockByNumber(i).text(), lines[i]);
@@ -28,10 +31,11 @@ private slots:
         QCOMPARE(lines[8], QStringLiteral("Dezembro de 1988 para comparação de valores."));
         QCOMPARE(lines[11], QStringLiteral("posterior ao expurgo."));
 
-        auto* fechar = window.findChild<QToolButton*>(QStringLiteral("SpeedButton1"));
+        auto* fechar = child<QToolButton>(&window, "SpeedButton1");
         QCOMPARE(fechar->text(), QStringLiteral("Fechar"));
         QTest::mouseClick(fechar, Qt::LeftButton);
         QVERIFY(!window.isVisible());
+        QVERIFY(dialogs.messages.isEmpty());
     }
 };
 

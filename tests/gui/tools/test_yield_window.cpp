@@ -1,8 +1,7 @@
 // Drives the monthly yield check tool offscreen: "Calcular" with its options and the comparison
 // table re-read on every show.
 #include "core/common/fileio.h"
-#include "core/shell/shell.h"
-#include "gui/common/guard.h"
+#include "gui/support/windowtest.h"
 #include "gui/tools/yieldwindow.h"
 
 #include <QCheckBox>
@@ -10,31 +9,21 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace ruvivavu;
-using namespace ruvivavu::gui;
-
-namespace {
-QStringList g_messages;
-void record(QWidget*, const QString& message) {
-    g_messages << message;
-}
-}  // namespace
+using ruvivavu::gui::YieldWindow;
 
 class TestYieldWindow : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir_;
-    shell::Shell shell_;
+    windowtest::Dialogs dialogs_;
+    std::unique_ptr<windowtest::Program> program_;  // only its data folder: no main window
     std::unique_ptr<YieldWindow> window_;
 
     template <class T>
     T* child(const char* name) {
-        T* w = window_->findChild<T*>(QString::fromLatin1(name));
-        if (!w) qFatal("no child %s", name);
-        return w;
+        return windowtest::child<T>(window_.get(), name);
     }
     QString calculate() {
         QTest::mouseClick(child<QPushButton>("Button1"), Qt::LeftButton);
@@ -43,12 +32,14 @@ class TestYieldWindow : public QObject {
 
 private slots:
     void init() {
-        shell_.dataFolder = ss(dir_.path());
-        g_messages.clear();
-        setMessagePresenter(record);
-        window_ = std::make_unique<YieldWindow>(shell_);
+        dialogs_.clear();
+        program_ = std::make_unique<windowtest::Program>();
+        window_ = std::make_unique<YieldWindow>(program_->shell);
     }
-    void cleanup() { window_.reset(); }
+    void cleanup() {
+        window_.reset();
+        program_.reset();
+    }
 
     void layoutAndDefaults() {
         QCOMPARE(window_->windowTitle(), QStringLiteral("Rendimento no mês"));
@@ -71,10 +62,10 @@ private slots:
         QCOMPARE(calculate(), QStringLiteral("2,00"));
         child<QLineEdit>("Edit1")->clear();
         QCOMPARE(calculate(), QStringLiteral("1,49253731343284"));
-        QVERIFY(g_messages.isEmpty());
+        QVERIFY(dialogs_.messages.isEmpty());
         child<QLineEdit>("Edit1")->setText(QStringLiteral("0"));
         QCOMPARE(calculate(), QStringLiteral("1,49253731343284"));  // kept
-        QCOMPARE(g_messages, QStringList{QStringLiteral("Floating point division by zero")});
+        QCOMPARE(dialogs_.messages, QStringList{QStringLiteral("Floating point division by zero")});
     }
 
     void comparisonTableIsReadOnEveryShow() {
@@ -82,7 +73,7 @@ private slots:
         QCOMPARE(child<QTableView>("StringAlignGrid1")->model()->rowCount(), 4);
         QCOMPARE(window_->comparison().cell(0, 1), std::string());
         window_->hide();
-        writeFileAtomic(shell_.dataFile("exp.ini"),
+        writeFileAtomic(program_->shell.dataFile("exp.ini"),
                         "M\xEAs\tPoupan\xE7"
                         "a\tIPC\t\r\n06/1987\t18,02\t26,06\t\r\n");
         window_->show();
