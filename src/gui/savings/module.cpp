@@ -26,7 +26,8 @@ public:
         : QObject(&mainWindow),
           planTable(std::make_unique<ruvivavu::shell::PlanTable>()),
           yieldOverrides(std::make_unique<ruvivavu::shell::IndexApplicationTable>()),
-          dailySavings(std::make_unique<ruvivavu::dailysavings::DailySavings>(mainWindow.shell(), *planTable, *yieldOverrides)) {
+          dailySavings(
+              std::make_unique<ruvivavu::dailysavings::DailySavings>(mainWindow.shell(), *planTable, *yieldOverrides)) {
         planTableWindow = new PlanTableWindow(&mainWindow, mainWindow.shell(), *planTable);
         indexTableWindow = new IndexTableWindow(&mainWindow, mainWindow.shell(), *yieldOverrides);
         dailySavingsWindow = new DailySavingsWindow(&mainWindow, *dailySavings, planTableWindow, indexTableWindow);

@@ -75,7 +75,6 @@ public:
     QAction* action(Command command) const;
     QAction* action(Command command, Place place) const;
 
-
     // What a calculator does for a command; it replaces any handler the command had. Errors the
     // handler raises are shown by the program's error handler.
     void setCommandHandler(Command command, std::function<void()> handler);

@@ -23,8 +23,7 @@ const QString kUpdateQuestion = QStringLiteral(
 // (keeping any table of the user's that is newer) and starts the program again, so this one closes.
 void updateTables(MainWindow& mainWindow) {
     const std::string program = ruvivavu::tools::downloadProgramPath(mainWindow.shell().programFolder);
-    if (!fileExists(program))
-        throw UserMessage("O programa de atualização das tabelas não foi encontrado: " + program);
+    if (!fileExists(program)) throw UserMessage("O programa de atualização das tabelas não foi encontrado: " + program);
     if (!askYesNo(&mainWindow, kUpdateQuestion)) return;
     if (!QProcess::startDetached(qs(program), {}))
         throw UserMessage("Não foi possível iniciar o programa de atualização das tabelas: " + program);
