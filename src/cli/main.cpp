@@ -22,7 +22,6 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
-#include <windows.h>
 #endif
 
 namespace {
@@ -57,22 +56,6 @@ const char* kUsage =
 struct UsageError {
     std::string message;
 };
-
-std::string programFolder(const char* argv0) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-#ifdef _WIN32
-    wchar_t buffer[MAX_PATH * 4];
-    const DWORD length = GetModuleFileNameW(nullptr, buffer, DWORD(std::size(buffer)));
-    fs::path exe = length ? fs::path(std::wstring(buffer, length)) : fs::path(argv0);
-#else
-    fs::path exe = fs::read_symlink("/proc/self/exe", error);
-    if (error) exe = fs::absolute(argv0, error);
-#endif
-    std::string folder = exe.parent_path().string();
-    folder += char(fs::path::preferred_separator);
-    return folder;
-}
 
 std::string lowerExtension(const std::string& path) {
     std::string ext = std::filesystem::path(path).extension().string();
@@ -210,8 +193,8 @@ int main(int argc, char** argv) {
 
     try {
         if (args.options.dataFolder.empty()) {
-            args.options.dataFolder =
-                ruvivavu::shell::resolveDataFolder(programFolder(argv[0]), std::filesystem::current_path().string());
+            args.options.dataFolder = ruvivavu::shell::resolveDataFolder(ruvivavu::shell::runningProgramFolder(argv[0]),
+                                                                         std::filesystem::current_path().string());
         }
         std::string statement;
         if (const Calculator* calculator = calculatorFor(args.options))

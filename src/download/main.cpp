@@ -28,28 +28,6 @@ std::string fromPath(const fs::path& p) {
     return std::string(s.begin(), s.end());
 }
 
-// The folder of this program's file, ending with the separator.
-std::string programFolder(const char* argv0) {
-    fs::path exe;
-#ifdef _WIN32
-    wchar_t buffer[32768];
-    const DWORD n = GetModuleFileNameW(nullptr, buffer, 32768);
-    if (n > 0 && n < 32768) exe = fs::path(std::wstring(buffer, n));
-#else
-    std::error_code ec;
-    exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec) exe.clear();
-#endif
-    if (exe.empty()) {
-        std::error_code ec2;
-        exe = fs::absolute(fs::path(argv0 ? argv0 : "download"), ec2);
-    }
-    std::string folder = fromPath(exe.parent_path());
-    if (folder.empty() || (folder.back() != '/' && folder.back() != '\\'))
-        folder += static_cast<char>(fs::path::preferred_separator);
-    return folder;
-}
-
 // On a terminal the user decides; without one the user's newer file is kept.
 bool askReplace(const std::string& name) {
     if (!RUVIVAVU_ISATTY(0) || !RUVIVAVU_ISATTY(1)) return false;
@@ -63,7 +41,7 @@ bool askReplace(const std::string& name) {
 }  // namespace
 
 int main(int /*argc*/, char** argv) {
-    const std::string program = programFolder(argv[0]);
+    const std::string program = ruvivavu::shell::runningProgramFolder(argv[0]);
     std::error_code ec;
     const std::string cwd = fromPath(fs::current_path(ec));
     const std::string dataFolder = shell::resolveDataFolder(program, cwd);

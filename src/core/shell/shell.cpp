@@ -6,6 +6,11 @@
 #include "core/common/text.h"
 
 #include <cstdlib>
+#include <filesystem>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace ruvivavu::shell {
 
@@ -18,6 +23,29 @@ std::string userDataHome() {
     if (const char* home = std::getenv("HOME"); home && *home) return joinPath(joinPath(home, ".local"), "share");
     return ".";
 #endif
+}
+
+std::string runningProgramFolder(const char* argv0) {
+    namespace fs = std::filesystem;
+    fs::path exe;
+#ifdef _WIN32
+    wchar_t buffer[32768];
+    const DWORD n = GetModuleFileNameW(nullptr, buffer, 32768);
+    if (n > 0 && n < 32768) exe = fs::path(std::wstring(buffer, n));
+#else
+    std::error_code error;
+    exe = fs::read_symlink("/proc/self/exe", error);
+    if (error) exe.clear();
+#endif
+    if (exe.empty()) {
+        std::error_code error;
+        exe = fs::absolute(fs::path(argv0 ? argv0 : ""), error);
+    }
+    const std::u8string text = exe.parent_path().u8string();
+    std::string folder(text.begin(), text.end());
+    if (folder.empty() || (folder.back() != '/' && folder.back() != '\\'))
+        folder += static_cast<char>(fs::path::preferred_separator);
+    return folder;
 }
 
 std::string resolveDataFolder(const std::string& programFolder, const std::string& currentDirectory) {

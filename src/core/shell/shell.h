@@ -15,6 +15,10 @@ namespace ruvivavu::shell {
 // %APPDATA% on Windows) + "Quorvel/zurivodo".
 std::string resolveDataFolder(const std::string& programFolder, const std::string& currentDirectory);
 
+// The folder of the running program's file, ending with the path separator (argv0 is the fallback
+// where the system cannot tell).
+std::string runningProgramFolder(const char* argv0);
+
 // The per-user application-data folder ($XDG_DATA_HOME or ~/.local/share; %APPDATA% on Windows).
 std::string userDataHome();
 
