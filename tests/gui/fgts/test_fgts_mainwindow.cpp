@@ -7,11 +7,11 @@
 #include "gui/fgts/fgtswindow.h"
 #include "gui/shell/mainwindow.h"
 #include "gui/shell/modules.h"
+#include "gui/support/windowtest.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest>
@@ -20,11 +20,6 @@ using namespace ruvivavu;
 using namespace ruvivavu::gui;
 
 namespace {
-QStringList g_messages;
-void record(QWidget*, const QString& message) {
-    g_messages << message;
-}
-
 FgtsWindow* fgtsWindow() {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* f = qobject_cast<FgtsWindow*>(w)) return f;
@@ -34,19 +29,16 @@ FgtsWindow* fgtsWindow() {
 
 class TestFgtsMainWindow : public QObject {
     Q_OBJECT
+    windowtest::Dialogs dialogs_;
+
 private slots:
     void commandLoadsTheTableAndTheStatementReachesTheViewer() {
-        QTemporaryDir dir;
-        setMessagePresenter(record);
-        shell::Shell shell;
-        shell.dataFolder = ss(dir.path());
-        MainWindow main(shell);
-        gui::fgts::install(main);
-        QAction* command = main.action(gui::Command::FgtsPurge, MainWindow::Place::Popup);
-        QVERIFY(command);
+        windowtest::Program program;
+        shell::Shell& shell = program.shell;
+        MainWindow& main = program.openMainWindow({&gui::fgts::install});
 
-        command->trigger();
-        QCOMPARE(g_messages, QStringList{QStringLiteral("A tabela não foi encontrada, atualize os índices")});
+        program.run(gui::Command::FgtsPurge, MainWindow::Place::Popup);
+        QCOMPARE(dialogs_.messages, QStringList{QStringLiteral("A tabela não foi encontrada, atualize os índices")});
         QVERIFY(shell.previewEnabled);
         FgtsWindow* window = fgtsWindow();
         QVERIFY(window && !window->isVisible());
@@ -56,9 +48,9 @@ private slots:
                         "03/1989\tx\tx\tx\tx\tx\t1,000000\t1,000000\tNCz$\t\r\n"
                         "05/1990\tx\tx\tx\tx\tx\t2,000000\t2,000000\tCr$\t\r\n"
                         "06/2005\tx\tx\tx\tx\tx\t4,000000\t4,000000\tR$\t\r\n");
-        g_messages.clear();
-        command->trigger();
-        QVERIFY(g_messages.isEmpty());
+        dialogs_.clear();
+        program.run(gui::Command::FgtsPurge, MainWindow::Place::Popup);
+        QVERIFY(dialogs_.messages.isEmpty());
         QVERIFY(window->isVisible());
         QCOMPARE(window->currentPage(), 0);
 
@@ -66,7 +58,7 @@ private slots:
         auto* next = window->findChild<QToolButton*>(QStringLiteral("nextButton"));
         for (int i = 0; i < 5; ++i) QTest::mouseClick(next, Qt::LeftButton);
         QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("finishButton")), Qt::LeftButton);
-        QVERIFY(g_messages.isEmpty());
+        QVERIFY(dialogs_.messages.isEmpty());
         QVERIFY(!window->isVisible());
         QVERIFY(main.viewer()->toPlainText().contains(QStringLiteral("TOTAL GERAL")));
         QVERIFY(main.viewer()->toPlainText().contains(QStringLiteral("Tabela JAM")));

@@ -5,25 +5,19 @@
 #include "core/shell/shell.h"
 #include "gui/common/amountedit.h"
 #include "gui/common/dateedit.h"
-#include "gui/common/filedialog.h"
 #include "gui/common/guard.h"
 #include "gui/fgts/fgtswindow.h"
+#include "gui/support/windowtest.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace ruvivavu;
 using namespace ruvivavu::gui;
 
 namespace {
-
-QStringList g_messages;
-void record(QWidget*, const QString& message) {
-    g_messages << message;
-}
 
 const char* const kTable =
     "M\xEAs\tA\tB\tC\tD\tE\tJAM 3%\tJAM 6%\tMoeda\t\r\n"
@@ -39,16 +33,14 @@ class TestFgtsWindow : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir_;
-    shell::Shell shell_;
+    windowtest::Dialogs dialogs_;
+    std::unique_ptr<windowtest::Program> program_;
     std::unique_ptr<FgtsWindow> window_;
     QStringList viewed_;
 
     template <class T>
     T* child(const char* name) {
-        T* w = window_->findChild<T*>(QString::fromLatin1(name));
-        if (!w) qFatal("no child %s", name);
-        return w;
+        return windowtest::child<T>(window_.get(), name);
     }
     void click(const char* name) { QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton); }
     void typeAmount(const char* name, const QString& digits) {
@@ -60,39 +52,38 @@ private:
 
 private slots:
     void init() {
-        QVERIFY(dir_.isValid());
-        shell_ = shell::Shell();
-        shell_.dataFolder = ss(dir_.path());
-        shell_.fontName = "Times New Roman";
-        shell_.fontSize = "10";
+        dialogs_.clear();
+        program_ = std::make_unique<windowtest::Program>();
+        shell::Shell& shell = program_->shell;
+        shell.fontName = "Times New Roman";
+        shell.fontSize = "10";
         viewed_.clear();
-        shell_.viewerLoad = [this](const std::string& path) { viewed_ << qs(path); };
-        g_messages.clear();
-        setMessagePresenter(record);
-        window_ = std::make_unique<FgtsWindow>(shell_);
+        shell.viewerLoad = [this](const std::string& path) { viewed_ << qs(path); };
+        window_ = std::make_unique<FgtsWindow>(shell);
     }
     void cleanup() {
         window_.reset();
-        for (const char* f : {"fgts.tab", "fgts.back", "fgt.html"}) deleteFile(shell_.dataFile(f));
+        program_.reset();
     }
+    shell::Shell& shell() { return program_->shell; }
 
     void launchWithoutTableShowsOnlyTheMessage() {
         guarded(nullptr, [this] { window_->launch(); });
-        QCOMPARE(g_messages, QStringList{QStringLiteral("A tabela não foi encontrada, atualize os índices")});
+        QCOMPARE(dialogs_.messages, QStringList{QStringLiteral("A tabela não foi encontrada, atualize os índices")});
         QVERIFY(!window_->isVisible());
-        QVERIFY(shell_.previewEnabled);
+        QVERIFY(shell().previewEnabled);
     }
 
     void navigationChecksAndSkips() {
-        writeFileAtomic(shell_.dataFile("fgts.tab"), kTable);
+        writeFileAtomic(shell().dataFile("fgts.tab"), kTable);
         window_->launch();
         QVERIFY(window_->isVisible());
         QCOMPARE(window_->windowTitle(), QStringLiteral("Expurgos FGTS"));
         QCOMPARE(window_->currentPage(), 0);
-        QCOMPARE(shell_.indice.rowCount(), 6);
+        QCOMPARE(shell().indice.rowCount(), 6);
 
         click("nextButton");
-        QCOMPARE(g_messages.value(0), QStringLiteral("Preencha a data de atualização"));
+        QCOMPARE(dialogs_.messages.value(0), QStringLiteral("Preencha a data de atualização"));
         QCOMPARE(window_->currentPage(), 0);
         QCOMPARE(window_->focusWidget(), child<QWidget>("updateDate"));
 
@@ -100,9 +91,9 @@ private slots:
         auto* dataini = child<DateEdit>("updateDate");
         dataini->setFocus();
         dataini->setMaskText(QStringLiteral("1 /02/2000"));
-        g_messages.clear();
+        dialogs_.messages.clear();
         click("nextButton");
-        QCOMPARE(g_messages, QStringList{QStringLiteral("'1/' is not a valid integer value")});
+        QCOMPARE(dialogs_.messages, QStringList{QStringLiteral("'1/' is not a valid integer value")});
         QCOMPARE(window_->currentPage(), 0);
 
         // The leave rule repairs the date before it is checked.
@@ -120,9 +111,9 @@ private slots:
         child<QCheckBox>("withInterest")->setChecked(true);
         click("nextButton");
         QCOMPARE(window_->currentPage(), 1);
-        g_messages.clear();
+        dialogs_.messages.clear();
         click("nextButton");
-        QCOMPARE(g_messages.value(0), QStringLiteral("Preencha a Data de início  - juros de mora"));
+        QCOMPARE(dialogs_.messages.value(0), QStringLiteral("Preencha a Data de início  - juros de mora"));
         QCOMPARE(window_->focusWidget(), child<QWidget>("interestStart"));
         child<DateEdit>("interestStart")->setMaskText(QStringLiteral("01/01/1995"));
         click("nextButton");
@@ -150,14 +141,14 @@ private slots:
         QCOMPARE(child<AmountEdit>("interestRate")->text(), QStringLiteral("6,00"));
 
         // A pasted text without digits is refused with the conversion message.
-        g_messages.clear();
+        dialogs_.messages.clear();
         e->setText(QStringLiteral("abc"));
         QCOMPARE(e->text(), QStringLiteral("abc"));
-        QCOMPARE(g_messages.value(0), QStringLiteral("'' is not a valid floating point value"));
+        QCOMPARE(dialogs_.messages.value(0), QStringLiteral("'' is not a valid floating point value"));
     }
 
     void finishedCalculationReachesTheViewerAndFiles() {
-        writeFileAtomic(shell_.dataFile("fgts.tab"), kTable);
+        writeFileAtomic(shell().dataFile("fgts.tab"), kTable);
         window_->launch();
         child<QPlainTextEdit>("header")->setPlainText(
             QStringLiteral("Reclamante: João da Silva\n\nProcesso nº 123/2005"));
@@ -178,26 +169,21 @@ private slots:
         QCOMPARE(window_->currentPage(), 5);
 
         // "Salvar o cálculo" before any "Finalizar": no backup, no dialog.
-        bool asked = false;
-        setFileDialogAnswerer([&asked](const FileRequest&) {
-            asked = true;
-            return QString();
-        });
         click("saveButton");
-        QVERIFY(!asked);
+        QVERIFY(dialogs_.fileRequests.isEmpty());
 
         click("finishButton");
-        QVERIFY(g_messages.isEmpty());
+        QVERIFY(dialogs_.messages.isEmpty());
         QVERIFY(!window_->isVisible());
-        QCOMPARE(viewed_, QStringList{qs(shell_.dataFile("fgt.html"))});
+        QCOMPARE(viewed_, QStringList{qs(shell().dataFile("fgt.html"))});
         const std::string golden =
             readFileBytes(std::string(RUVIVAVU_SOURCE_DIR) + "/tests/core/fgts/data/fgt_ambos_planos.html");
-        QVERIFY(readFileBytes(shell_.dataFile("fgt.html")) == golden);
+        QVERIFY(readFileBytes(shell().dataFile("fgt.html")) == golden);
         QCOMPARE(window_->calculator().sheet.cell(6, 7), std::string("<b>R$ 916.031,16</b>"));
 
         // Save a copy of the backup, clear everything, open the copy again.
-        const QString saved = dir_.filePath(QStringLiteral("calculo.fg"));
-        setFileDialogAnswerer([&saved](const FileRequest&) { return saved; });
+        const QString saved = program_->dataDir.filePath(QStringLiteral("calculo.fg"));
+        dialogs_.answerFiles({saved, saved});  // "Salvar o cálculo", then "Abrir"
         window_->show();
         click("saveButton");
         QVERIFY(fileExists(ss(saved)));
@@ -215,31 +201,25 @@ private slots:
         auto* date = child<DateEdit>("updateDate");
         date->setFocus();
         date->setMaskText(QStringLiteral("1 /02/2000"));
-        asked = false;
-        setFileDialogAnswerer([&asked, &saved](const FileRequest&) {
-            asked = true;
-            return saved;
-        });
-        g_messages.clear();
+        dialogs_.clear();
         click("openButton");
-        QCOMPARE(g_messages, QStringList{QStringLiteral("'1/' is not a valid integer value")});
-        QVERIFY(!asked);
+        QCOMPARE(dialogs_.messages, QStringList{QStringLiteral("'1/' is not a valid integer value")});
+        QVERIFY(dialogs_.fileRequests.isEmpty());
         QCOMPARE(date->maskText(), QStringLiteral("1 /02/2000"));
         QCOMPARE(child<AmountEdit>("collorBalance")->text(), QStringLiteral("0,99"));
-        setFileDialogAnswerer({});
     }
 
     void missingBaseMonthStopsFinalizarWithTheArithmeticMessage() {
-        writeFileAtomic(shell_.dataFile("fgts.tab"),
+        writeFileAtomic(shell().dataFile("fgts.tab"),
                         "M\tA\tB\tC\tD\tE\tJ3\tJ6\tMoeda\t\r\n02/1989\tx\tx\tx\tx\tx\t3,0\t3,0\tNCz$\t\r\n");
         window_->launch();
         child<DateEdit>("updateDate")->setMaskText(QStringLiteral("01/02/1989"));
         for (int i = 0; i < 5; ++i) click("nextButton");
         click("finishButton");
-        QCOMPARE(g_messages, QStringList{QStringLiteral("Floating point division by zero")});
+        QCOMPARE(dialogs_.messages, QStringList{QStringLiteral("Floating point division by zero")});
         QVERIFY(window_->isVisible());
-        QVERIFY(!fileExists(shell_.dataFile("fgt.html")));
-        QVERIFY(!fileExists(shell_.dataFile("fgts.back")));
+        QVERIFY(!fileExists(shell().dataFile("fgt.html")));
+        QVERIFY(!fileExists(shell().dataFile("fgts.back")));
     }
 };
 

@@ -41,42 +41,44 @@ private slots:
         auto* form = program.launch();
         enterCalculation(form);
         QCOMPARE(form->pages()->currentIndex(), 6);
-        QVERIFY2(messages().isEmpty(), qPrintable(messages().join(QLatin1Char('|'))));
+        QVERIFY2(program.dialogs.messages.isEmpty(), qPrintable(program.dialogs.messages.join(QLatin1Char('|'))));
         QCOMPARE(cell(form->model().courtInterest, 3, 1), QStringLiteral("2,0000"));
         const StringGrid sheet = form->model().sheet;
         QVERIFY(sheet.rowCount() > 20);
 
         click(form, "Finalizar");
-        QVERIFY2(messages().isEmpty(), qPrintable(messages().join(QLatin1Char('|'))));
+        QVERIFY2(program.dialogs.messages.isEmpty(), qPrintable(program.dialogs.messages.join(QLatin1Char('|'))));
         QVERIFY(!form->isVisible());
         const QByteArray statement = readAll(program.file(QStringLiteral("teste.html")));
         QVERIFY(!statement.isEmpty());
         QVERIFY(QFile::exists(program.file(QStringLiteral("temp2.back"))));
-        const QString shown = program.main->viewer()->toPlainText();
+        const QString shown = program.main()->viewer()->toPlainText();
         QVERIFY2(shown.contains(QStringLiteral("Plano Verão")), qPrintable(shown.left(400)));
         QVERIFY(shown.contains(QStringLiteral("TOTAL = ")));
 
         // "Salvar" of the main window copies the backup to the chosen file.
-        nextFileName() = program.file(QStringLiteral("caso.e12"));
-        program.main->action(gui::Command::DailySavings)->trigger();
+        const QString saved = program.file(QStringLiteral("caso.e12"));
+        program.dialogs.answerFiles({saved});
+        program.main()->action(gui::Command::DailySavings)->trigger();
         form->saveCalculation();
-        QCOMPARE(readAll(nextFileName()), readAll(program.file(QStringLiteral("temp2.back"))));
+        QCOMPARE(readAll(saved), readAll(program.file(QStringLiteral("temp2.back"))));
 
         click(form, "Novo");
         QVERIFY(!QFile::exists(program.file(QStringLiteral("temp2.back"))));
         QCOMPARE(form->planList()->item(1)->checkState(), Qt::Unchecked);
 
-        click(form, "Abrir");
-        QVERIFY2(messages().isEmpty(), qPrintable(messages().join(QLatin1Char('|'))));
+        program.open(saved);
+        QVERIFY2(program.dialogs.messages.isEmpty(), qPrintable(program.dialogs.messages.join(QLatin1Char('|'))));
         QCOMPARE(form->pages()->currentIndex(), 0);
+        QVERIFY(!child<QPushButton>(form, "Finalizar")->isEnabled());
         QCOMPARE(form->planList()->item(1)->checkState(), Qt::Checked);
         QCOMPARE(cell(form->model().balances, 4, 1), QStringLiteral("1.000,00"));
         QCOMPARE(cell(form->model().chosenPlans, 1, 2), QStringLiteral("12/1990"));
-        for (int i = 0; i < 6; ++i) click(form, "Proximo");
+        for (int i = 0; i < 6; ++i) program.next();
         QCOMPARE(form->model().sheet.rowCount(), sheet.rowCount());
         for (int r = 0; r < sheet.rowCount(); ++r)
             for (int c = 0; c < 16; ++c) QCOMPARE(cell(form->model().sheet, c, r), cell(sheet, c, r));
-        click(form, "Finalizar");
+        program.finish();
         QCOMPARE(readAll(program.file(QStringLiteral("teste.html"))), statement);
     }
 
@@ -84,13 +86,13 @@ private slots:
         Program program;
         auto* form = program.launch();
         enterCalculation(form);
-        nextFileName() = program.file(QStringLiteral("direto.e12"));
-        click(form, "SalvarCalculo");
-        QVERIFY2(messages().isEmpty(), qPrintable(messages().join(QLatin1Char('|'))));
+        const QString saved = program.file(QStringLiteral("direto.e12"));
+        program.finishAndSave(saved);
+        QVERIFY2(program.dialogs.messages.isEmpty(), qPrintable(program.dialogs.messages.join(QLatin1Char('|'))));
         QVERIFY(!form->isVisible());
         QVERIFY(QFile::exists(program.file(QStringLiteral("teste.html"))));
-        QCOMPARE(readAll(nextFileName()), readAll(program.file(QStringLiteral("temp2.back"))));
-        QVERIFY(readAll(nextFileName()).startsWith("Vers 1.2\r\n"));
+        QCOMPARE(readAll(saved), readAll(program.file(QStringLiteral("temp2.back"))));
+        QVERIFY(readAll(saved).startsWith("Vers 1.2\r\n"));
     }
 
     void abrirBackupRestoresTheLastCalculation() {
@@ -114,17 +116,15 @@ private slots:
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("Vers 1.0\r\n");
         old.close();
-        nextFileName() = old.fileName();
-        click(form, "Abrir");
-        QCOMPARE(messages(),
+        program.open(old.fileName());
+        QCOMPARE(program.dialogs.messages,
                  QStringList{QStringLiteral("Este programa não abre o arquivo da versão anterior, use a versão 1.0")});
         QVERIFY(form->isVisible());
 
         // A cancelled dialog does nothing.
-        messages().clear();
-        nextFileName().clear();
-        click(form, "Abrir");
-        QVERIFY(messages().isEmpty());
+        program.dialogs.messages.clear();
+        program.open(QString());
+        QVERIFY(program.dialogs.messages.isEmpty());
     }
 };
 

@@ -1,5 +1,4 @@
-// A main window with the savings windows installed, on a temporary copy of the shipped data
-// folder. Message boxes and file dialogs are answered by the fixture, never shown.
+// The daily-savings and table windows driven as the user drives them, on the window-test support.
 #pragma once
 
 #include "core/dailysavings/model.h"
@@ -14,6 +13,7 @@
 #include "gui/savings/plantablewindow.h"
 #include "gui/shell/mainwindow.h"
 #include "gui/shell/modules.h"
+#include "gui/support/windowtest.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,81 +32,69 @@ namespace savings_gui {
 using namespace ruvivavu;
 using GridId = ruvivavu::dailysavings::GridId;
 
-inline QStringList& messages() {
-    static QStringList list;
-    return list;
-}
+// The main window with the savings windows, over a copy of the named shipped data files, and the
+// wizard's steps as the user takes them.
+struct Program : windowtest::Program {
+    windowtest::Dialogs dialogs;
 
-inline void recordMessage(QWidget*, const QString& message) {
-    messages() << message;
-}
-inline bool answerNo(QWidget*, const QString&) {
-    return false;
-}
-
-inline QString& nextFileName() {
-    static QString name;
-    return name;
-}
-
-struct Program {
-    QTemporaryDir dir;
-    shell::Shell shell;
-    std::unique_ptr<gui::MainWindow> main;
-
-    // Copies the named files of the shipped data folder and starts the main window.
     explicit Program(const QStringList& files = {QStringLiteral("zurivodo13.tab"), QStringLiteral("planos.ini"),
-                                                 QStringLiteral("indice.ini"), QStringLiteral("lista.tab")}) {
-        messages().clear();
-        gui::setMessagePresenter(&recordMessage);
-        gui::setQuestionAnswerer(&answerNo);
-        gui::setFileDialogAnswerer([](const gui::FileRequest&) { return nextFileName(); });
-        const QString source = QStringLiteral(RUVIVAVU_SOURCE_DIR "/data/");
-        for (const QString& name : files) QFile::copy(source + name, dir.filePath(name));
-        shell.programFolder = ss(QDir(dir.path()).filePath(QStringLiteral("programa/")));
-        shell.dataFolder = ss(dir.path());
-        main = std::make_unique<gui::MainWindow>(shell);
-        gui::savings::install(*main);
-        main->resize(1000, 760);
-        main->firstShow();
+                                                 QStringLiteral("indice.ini"), QStringLiteral("lista.tab")})
+        : windowtest::Program(NoTables) {
+        copyShippedData(files);
+        gui::MainWindow& window = openMainWindow({&gui::savings::install});
+        window.resize(1000, 760);
+        window.firstShow();
     }
 
-    ~Program() {
-        main.reset();
-        gui::setMessagePresenter(nullptr);
-        gui::setQuestionAnswerer(nullptr);
-        gui::setFileDialogAnswerer({});
-    }
+    gui::MainWindow* main() const { return &mainWindow(); }
+    QString file(const QString& name) const { return data(name); }
 
-    static std::string ss(const QString& s) { return s.toStdString(); }
-    QString file(const QString& name) const { return dir.filePath(name); }
-
-    gui::savings::DailySavingsWindow* form2() const {
-        return main->findChild<gui::savings::DailySavingsWindow*>(QStringLiteral("DailySavingsWindow"));
+    gui::savings::DailySavingsWindow* dailySavingsWindow() const {
+        return main()->findChild<gui::savings::DailySavingsWindow*>(QStringLiteral("DailySavingsWindow"));
     }
-    gui::savings::PlanTableWindow* form3() const {
-        return main->findChild<gui::savings::PlanTableWindow*>(QStringLiteral("PlanTableWindow"));
+    gui::savings::PlanTableWindow* planTableWindow() const {
+        return main()->findChild<gui::savings::PlanTableWindow*>(QStringLiteral("PlanTableWindow"));
     }
-    gui::savings::IndexTableWindow* form4() const {
-        return main->findChild<gui::savings::IndexTableWindow*>(QStringLiteral("IndexTableWindow"));
+    gui::savings::IndexTableWindow* indexTableWindow() const {
+        return main()->findChild<gui::savings::IndexTableWindow*>(QStringLiteral("IndexTableWindow"));
     }
 
     // "Poupança Diária - com opções de configuração" from the main menu.
     gui::savings::DailySavingsWindow* launch() {
-        main->action(gui::Command::DailySavings, gui::MainWindow::Place::MainMenu)->trigger();
-        auto* form = form2();
-        if (form) {
-            form->activateWindow();
-            (void)QTest::qWaitForWindowExposed(form);
+        run(gui::Command::DailySavings, gui::MainWindow::Place::MainMenu);
+        auto* window = dailySavingsWindow();
+        if (window) {
+            window->activateWindow();
+            (void)QTest::qWaitForWindowExposed(window);
         }
-        return form;
+        return window;
+    }
+
+    // The wizard's buttons.
+    void next() { press("Proximo"); }
+    void previous() { press("Anterior"); }
+    void finish() { press("Finalizar"); }
+    // "Abrir" of the calculation file `path` (the file dialog answered with it).
+    void open(const QString& path) {
+        dialogs.answerFiles({path});
+        press("Abrir");
+    }
+    // "Para Salvar o Cálculo Clique Aqui", saving under `path`.
+    void finishAndSave(const QString& path) {
+        dialogs.answerFiles({path});
+        press("SalvarCalculo");
+    }
+
+private:
+    void press(const char* name) {
+        auto* button = dailySavingsWindow()->findChild<QAbstractButton*>(QString::fromLatin1(name));
+        if (!button) qFatal("no button %s", name);
+        if (!button->isEnabled()) QTest::qFail(name, __FILE__, __LINE__);
+        button->click();
     }
 };
 
-template <class W>
-W* child(QWidget* parent, const char* name) {
-    return parent->findChild<W*>(QString::fromLatin1(name));
-}
+using windowtest::child;
 
 inline void click(QWidget* parent, const char* name) {
     auto* button = child<QAbstractButton>(parent, name);

@@ -24,8 +24,8 @@ private slots:
         auto* form = program.launch();
         click(form, "AdicionarExpurgo");
         click(form, "ConfigurarIndice");
-        auto* form3 = program.form3();
-        auto* form4 = program.form4();
+        auto* form3 = program.planTableWindow();
+        auto* form4 = program.indexTableWindow();
         QVERIFY(form3->isVisible() && form4->isVisible());
         QCOMPARE(form3->windowTitle(), QStringLiteral("Incluir Expurgo"));
         QCOMPARE(form4->windowTitle(), QStringLiteral("Aplicar Expurgos"));
@@ -44,7 +44,7 @@ private slots:
         Program program;
         auto* form = program.launch();
         click(form, "AdicionarExpurgo");
-        auto* form3 = program.form3();
+        auto* form3 = program.planTableWindow();
         auto* view = form3->gridView();
         auto* model = form3->gridModel();
         StringGrid& grid = model->grid();
@@ -59,7 +59,7 @@ private slots:
         QCOMPARE(cell(grid, 1, added), QStringLiteral("03/1988"));
 
         form3->button(QStringLiteral("Gravar"))->click();
-        QVERIFY(messages().isEmpty());
+        QVERIFY(program.dialogs.messages.isEmpty());
         const StringGrid saved = readTable(program.file(QStringLiteral("planos.ini")));
         QCOMPARE(saved.rowCount(), rowsBefore + 1);
         QStringList months;
@@ -85,7 +85,7 @@ private slots:
         Program program;
         program.launch();
         for (gui::savings::TableWindow* form :
-             std::initializer_list<gui::savings::TableWindow*>{program.form3(), program.form4()}) {
+             std::initializer_list<gui::savings::TableWindow*>{program.planTableWindow(), program.indexTableWindow()}) {
             form->show();
             QVERIFY(QTest::qWaitForWindowExposed(form));
             auto* view = form->gridView();
@@ -132,7 +132,7 @@ private slots:
         Program program;
         program.launch();
         for (gui::savings::TableWindow* form :
-             std::initializer_list<gui::savings::TableWindow*>{program.form3(), program.form4()}) {
+             std::initializer_list<gui::savings::TableWindow*>{program.planTableWindow(), program.indexTableWindow()}) {
             form->show();
             QVERIFY(QTest::qWaitForWindowExposed(form));
             auto* view = form->gridView();
@@ -164,7 +164,7 @@ private slots:
     void leavingThePlanGridRepairsOnlyTheMonths() {
         Program program;
         program.launch();
-        auto* form3 = program.form3();
+        auto* form3 = program.planTableWindow();
         form3->show();
         auto* view = form3->gridView();
         auto* model = form3->gridModel();
@@ -178,7 +178,7 @@ private slots:
     void theApplyColumnTogglesAndGravarWritesIndiceIni() {
         Program program;
         program.launch();
-        auto* form4 = program.form4();
+        auto* form4 = program.indexTableWindow();
         form4->show();
         auto* view = form4->gridView();
         auto* model = form4->gridModel();
@@ -215,12 +215,13 @@ private slots:
     void aFileThatCannotBeWrittenIsReportedAndTheGridStays() {
         Program program;
         program.launch();
-        auto* form4 = program.form4();
+        auto* form4 = program.indexTableWindow();
         form4->show();
-        program.shell.dataFolder = program.dir.filePath(QStringLiteral("nao-existe")).toStdString();
+        program.shell.dataFolder = program.dataDir.filePath(QStringLiteral("nao-existe")).toStdString();
         form4->button(QStringLiteral("Gravar"))->click();
-        QCOMPARE(messages().size(), 1);
-        QVERIFY2(messages().first().startsWith(QStringLiteral("Cannot create file")), qPrintable(messages().first()));
+        QCOMPARE(program.dialogs.messages.size(), 1);
+        QVERIFY2(program.dialogs.messages.first().startsWith(QStringLiteral("Cannot create file")),
+                 qPrintable(program.dialogs.messages.first()));
         QVERIFY(form4->isVisible());
     }
 };

@@ -102,12 +102,12 @@ private slots:
 
     void theWizardOpensCentredOnTheMainWindow() {
         Program program;
-        program.main->setGeometry(40, 40, 1100, 800);
-        program.main->show();
-        (void)QTest::qWaitForWindowExposed(program.main.get());
+        program.main()->setGeometry(40, 40, 1100, 800);
+        program.main()->show();
+        (void)QTest::qWaitForWindowExposed(program.main());
         auto* form = program.launch();
         QCoreApplication::processEvents();
-        const QPoint offset = form->frameGeometry().center() - program.main->frameGeometry().center();
+        const QPoint offset = form->frameGeometry().center() - program.main()->frameGeometry().center();
         QVERIFY2(offset.manhattanLength() <= 40, qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
         click(form, "AdicionarExpurgo");
         const QString folder = qEnvironmentVariable("RUVIVAVU_SCREENSHOTS");
@@ -120,8 +120,8 @@ private slots:
     void tableWindowsFit() {
         Program program;
         program.launch();
-        auto* form3 = program.form3();
-        auto* form4 = program.form4();
+        auto* form3 = program.planTableWindow();
+        auto* form4 = program.indexTableWindow();
         form3->show();
         form4->show();
         (void)QTest::qWaitForWindowExposed(form4);

@@ -42,9 +42,9 @@ private slots:
 
     void showingTheWindowClosesTheWindowsItExcludes() {
         Program program;
-        QWidget configured(program.main.get(), Qt::Tool);
+        QWidget configured(program.main(), Qt::Tool);
         configured.setObjectName(QStringLiteral("TForm7"));
-        QWidget other(program.main.get(), Qt::Tool);
+        QWidget other(program.main(), Qt::Tool);
         other.setObjectName(QStringLiteral("TForm6"));
         configured.show();
         other.show();
@@ -57,7 +57,7 @@ private slots:
         Program program;
         auto* form = program.launch();
         click(form, "Proximo");
-        QCOMPARE(messages(), QStringList{QStringLiteral("escolha um plano")});
+        QCOMPARE(program.dialogs.messages, QStringList{QStringLiteral("escolha um plano")});
         QCOMPARE(form->pages()->currentIndex(), 0);
     }
 
@@ -92,7 +92,8 @@ private slots:
                      QStringLiteral("082030"));
         QCOMPARE(cell(form->model().chosenPlans, 1, 2), QStringLiteral("08/2030"));
         click(form, "Proximo");
-        QCOMPARE(messages(), QStringList{QStringLiteral("A data 08/2030 não existe na tabela, atualize o índice")});
+        QCOMPARE(program.dialogs.messages,
+                 QStringList{QStringLiteral("A data 08/2030 não existe na tabela, atualize o índice")});
         QCOMPARE(form->pages()->currentIndex(), 0);
     }
 
@@ -110,7 +111,7 @@ private slots:
         QCOMPARE(form->model().page, 6);
         click(form, "Anterior");
         QCOMPARE(form->pages()->currentIndex(), 5);
-        QVERIFY(messages().isEmpty());
+        QVERIFY(program.dialogs.messages.isEmpty());
         // Page 1 laid out one balance row with the plan's currency and the defaults.
         const StringGrid& saldo = form->model().balances;
         QCOMPARE(cell(saldo, 0, 1), QStringLiteral("Plano Verão"));
@@ -231,7 +232,7 @@ private slots:
         QCOMPARE(form->planList()->item(1)->checkState(), Qt::Unchecked);
         QCOMPARE(cell(form->model().balances, 4, 1), QString());
         QVERIFY(form->isVisible());
-        QVERIFY(messages().isEmpty());
+        QVERIFY(program.dialogs.messages.isEmpty());
     }
 };
 
