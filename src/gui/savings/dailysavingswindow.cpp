@@ -118,7 +118,7 @@ DailySavingsWindow::DailySavingsWindow(QWidget* mainWindow, DailySavings& model,
 
     // The page control with hidden tabs.
     pages_ = new QStackedWidget(this);
-    pages_->setObjectName(QStringLiteral("PageControl1"));
+    pages_->setObjectName(QStringLiteral("pages"));
     pages_->addWidget(buildPlanPage());
     pages_->addWidget(buildBalancePage());
     pages_->addWidget(buildDifferencePage());
@@ -227,11 +227,11 @@ GridView* DailySavingsWindow::makeGrid(GridId id, const QString& objectName) {
 
 QWidget* DailySavingsWindow::buildPlanPage() {
     auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet1"));
+    page->setObjectName(QStringLiteral("planPage"));
     page->setWindowTitle(QStringLiteral("Escolha o plano  "));
 
     tableLabel_ = new QLabel(page);
-    tableLabel_->setObjectName(QStringLiteral("Label5"));
+    tableLabel_->setObjectName(QStringLiteral("tableLabel"));
     QPalette red = tableLabel_->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     tableLabel_->setPalette(red);
@@ -242,7 +242,7 @@ QWidget* DailySavingsWindow::buildPlanPage() {
     configurar->setObjectName(QStringLiteral("ConfigurarIndice"));
 
     auto* group = new QGroupBox(QStringLiteral(" Escolha os Expurgos"), page);
-    group->setObjectName(QStringLiteral("GroupBox1"));
+    group->setObjectName(QStringLiteral("planGroup"));
     planList_ = new QListWidget(group);
     planList_->setObjectName(QStringLiteral("CPlanos"));
     GridView* splanos = makeGrid(GridId::ChosenPlans, QStringLiteral("SPlanos"));
@@ -285,7 +285,7 @@ QWidget* DailySavingsWindow::buildPlanPage() {
 
 QWidget* DailySavingsWindow::buildBalancePage() {
     auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet2"));
+    page->setObjectName(QStringLiteral("balancePage"));
     page->setWindowTitle(QStringLiteral("Saldo"));
     auto* label = wrappedLabel(QStringLiteral("Digite o DIA do aniversário e o SALDO da conta poupança no dia "
                                               "indicado e na moeda indicada: "),
@@ -305,7 +305,7 @@ QWidget* DailySavingsWindow::buildBalancePage() {
 
 QWidget* DailySavingsWindow::buildDifferencePage() {
     auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet3"));
+    page->setObjectName(QStringLiteral("differencePage"));
     page->setWindowTitle(QStringLiteral("Diferença"));
     GridView* sbase = makeGrid(GridId::Differences, QStringLiteral("SBase"));
     sbase->setParent(page);
@@ -321,14 +321,14 @@ QWidget* DailySavingsWindow::buildDifferencePage() {
 
 QWidget* DailySavingsWindow::buildInterestPage() {
     auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet4"));
+    page->setObjectName(QStringLiteral("interestPage"));
     page->setWindowTitle(QStringLiteral("Juros"));
 
     // Court interest.
     auto* court = new QGroupBox(
         QStringLiteral("Aplicar Juros Processuais - Digite o valor e a data inicial e final para contagem dos juros "),
         page);
-    court->setObjectName(QStringLiteral("GroupBox2"));
+    court->setObjectName(QStringLiteral("courtInterestGroup"));
     proRata_ = new QCheckBox(QStringLiteral("Pró-rata"), court);
     proRata_->setObjectName(QStringLiteral("Cprorata"));
     auto* limparJuros = limparButton(court, QStringLiteral("LimparJuros"));
@@ -356,7 +356,7 @@ QWidget* DailySavingsWindow::buildInterestPage() {
 
     // Monthly interest.
     auto* monthly = new QGroupBox(QStringLiteral("Aplicar Juros  mês a mês (juros capitalizados)  "), page);
-    monthly->setObjectName(QStringLiteral("GroupBox3"));
+    monthly->setObjectName(QStringLiteral("monthlyInterestGroup"));
     withoutMonthlyInterest_ = new QRadioButton(QStringLiteral("Não"), monthly);
     withMonthlyInterest_ = new QRadioButton(QStringLiteral("Sim"), monthly);
     withoutMonthlyInterest_->setObjectName(QStringLiteral("Rsemjuros"));
@@ -417,7 +417,7 @@ QWidget* DailySavingsWindow::buildInterestPage() {
 
 QWidget* DailySavingsWindow::buildAmortisationPage() {
     auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet5"));
+    page->setObjectName(QStringLiteral("paidBackPage"));
     page->setWindowTitle(QStringLiteral("Amortização"));
     auto* line1 =
         new QLabel(QStringLiteral("Preencha estes campos com o valor ofertado pelo banco - Valor Incontroverso"), page);
@@ -449,7 +449,7 @@ QWidget* DailySavingsWindow::buildAmortisationPage() {
 
 QWidget* DailySavingsWindow::buildSheetPage() {
     auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet6"));
+    page->setObjectName(QStringLiteral("sheetPage"));
     page->setWindowTitle(QStringLiteral("Planilha"));
     GridView* planilha = makeGrid(GridId::Sheet, QStringLiteral("planilha"));
     planilha->setParent(page);
@@ -466,7 +466,7 @@ QWidget* DailySavingsWindow::buildSheetPage() {
 
 QWidget* DailySavingsWindow::buildTextsPage() {
     auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet7"));
+    page->setObjectName(QStringLiteral("textsPage"));
     page->setWindowTitle(QStringLiteral("Cabeçalho/Rodapé/Notas"));
 
     showNotes_ = new QCheckBox(QStringLiteral("Exibir Notas Finais sobre cálculos"), page);
@@ -493,7 +493,7 @@ QWidget* DailySavingsWindow::buildTextsPage() {
     salvar->setToolTip(QStringLiteral("Salvar o Cálculo"));
     auto* note =
         wrappedLabel(QStringLiteral("Obs: junte ao processo os extratos do mês anterior e posterior ao expurgo"), page);
-    note->setObjectName(QStringLiteral("LabelObs"));
+    note->setObjectName(QStringLiteral("saveNote"));
     QPalette red = note->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     note->setPalette(red);

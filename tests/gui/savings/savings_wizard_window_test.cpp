@@ -28,7 +28,7 @@ private slots:
         QCOMPARE(form->windowTitle(), QStringLiteral("Ruvivavu da Dudovizu"));
         QVERIFY(form->windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(form->pages()->currentIndex(), 0);
-        QCOMPARE(child<QLabel>(form, "Label5")->text(), QStringLiteral("Tabela atualizada até: 07/2026"));
+        QCOMPARE(child<QLabel>(form, "tableLabel")->text(), QStringLiteral("Tabela atualizada até: 07/2026"));
         QCOMPARE(form->planList()->count(), 5);
         QCOMPARE(form->planList()->item(1)->text(), QStringLiteral("Plano Verão"));
         QVERIFY(!child<QPushButton>(form, "Finalizar")->isEnabled());
