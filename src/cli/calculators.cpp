@@ -12,11 +12,12 @@ namespace ruvivavu::cli {
 
 namespace {
 
-// The court-debt calculators share the .e12 extension; they are chosen by name until they run here.
+// The month-by-month court-debt calculators read the same .e12 files as daily savings: they are
+// chosen by name.
 constexpr std::array kCalculators{
     Calculator{"poupanca", ".e12", "Vers 1.2", &dailysavings::runCalculationFile},
-    Calculator{"sp-mes", ".e12", "", nullptr},
-    Calculator{"mg-mes", ".e12", "", nullptr},
+    Calculator{"sp-mes", ".e12", "", &dailysavings::runSaoPauloMonthlyFile},
+    Calculator{"mg-mes", ".e12", "", &dailysavings::runMinasMonthlyFile},
     Calculator{"", ".fg", "", &fgts::runCalculationFile},
 };
 

@@ -15,4 +15,10 @@ namespace ruvivavu::dailysavings {
 // written into the data folder.
 std::string runCalculationFile(shell::Shell& shell, const std::string& path);
 
+// The same run in the month-by-month court-debt calculator, launched with the São Paulo caption
+// (tjsp.tab) or the MG - MT - MS - ES caption (tjmg.tab). UserMessage "tabela inexistente - faça a
+// atualização das tabelas" when the data folder lacks that table.
+std::string runSaoPauloMonthlyFile(shell::Shell& shell, const std::string& path);
+std::string runMinasMonthlyFile(shell::Shell& shell, const std::string& path);
+
 }  // namespace ruvivavu::dailysavings

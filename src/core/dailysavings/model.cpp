@@ -33,8 +33,10 @@ void clearDataRows(StringGrid& grid) {
 }  // namespace
 
 DailySavings::DailySavings(shell::Shell& shell, shell::PlanTable& planTable,
-                           shell::IndexApplicationTable& yieldOverrides)
-    : chosenPlans(2, 4, 1, 1),
+                           shell::IndexApplicationTable& yieldOverrides, Variant variant)
+    : variant(variant),
+      caption(variant == Variant::CourtDebtMonthly ? "MG - MT - MS - ES" : ""),
+      chosenPlans(2, 4, 1, 1),
       balances(5, 2, 3, 1),
       differences(5, 2, 1, 1),
       courtInterest(3, 3, 0, 1),
@@ -361,6 +363,8 @@ void DailySavings::checkPlansChosen() {
         page = 0;
         throw UserMessage("escolha um plano");
     }
+    // A court-debt table may end before a plan month: the sheet then stops where the rates do.
+    if (variant == Variant::CourtDebtMonthly) return;
     try {
         checkPlanMonths(shell_.indice, chosenPlans);
     } catch (const UserMessage&) {
@@ -386,6 +390,8 @@ void DailySavings::layOutBalances() {
         }
     }
     fillCurrencies(shell_.indice, balances, 1, 2);
+    // The court-debt tables give every month's currency; the plan table's is the savings account's.
+    if (variant == Variant::CourtDebtMonthly) return;
     for (int row = 1; row < balances.rowCount(); ++row) {
         const int t = planTable_.firstRowNamed(balances.cell(0, row));
         if (t >= 0) balances.setCell(2, row, planTable_.grid.cell(shell::PlanTable::Currency, t));
@@ -410,7 +416,8 @@ void DailySavings::reachSheetPage() {
     clearSheet();
     try {
         buildSheet(SheetInputs{chosenPlans, balances, differences, monthlyInterest, paidBack, withMonthlyInterest,
-                               shell_.indice, planTable_, &yieldOverrides_},
+                               shell_.indice, variant == Variant::DailySavings ? &planTable_ : nullptr,
+                               variant == Variant::DailySavings ? &yieldOverrides_ : nullptr},
                    sheet);
     } catch (...) {
         // A statement must never come from a half-built sheet: the wizard steps back to the
@@ -520,7 +527,7 @@ void DailySavings::afterOpen() {
 
 void DailySavings::open(const std::string& path) {
     const std::string bytes = readFileBytes(path);
-    shell_.loadIndice(kSavingsTable);
+    shell_.loadIndice(tableFile());
     if (showWindow)
         showWindow();
     else
@@ -548,12 +555,25 @@ void DailySavings::openBackup() {
 
 // ---- Launch, reset and start-up ----
 
+std::string DailySavings::tableFile() const {
+    if (variant == Variant::DailySavings) return kSavingsTable;
+    return caption == kSaoPauloMonthlyCaption ? kSaoPauloTable : kMinasTable;
+}
+
 void DailySavings::launch() {
-    shell_.loadIndice(kSavingsTable);
+    shell_.loadIndice(tableFile());
     if (showWindow)
         showWindow();
     else
         shown();
+}
+
+void DailySavings::launchMonthly(const std::string& newCaption) {
+    const std::string table = newCaption == kSaoPauloMonthlyCaption ? kSaoPauloTable : kMinasTable;
+    if (!fileExists(shell_.dataFile(table))) throw UserMessage(kNoCourtTable);
+    caption = newCaption;
+    shell_.enablePreview();
+    launch();
 }
 
 void DailySavings::loadHeaderFooterFiles() {
@@ -568,7 +588,7 @@ void DailySavings::reset() {
     } catch (const FileError&) {
         // A backup that cannot be deleted stays; the reset goes on.
     }
-    shell_.loadIndice(kSavingsTable);
+    shell_.loadIndice(tableFile());
     for (PlanItem& item : planList) item.checked = false;
     clearDataRows(chosenPlans);
     clearDataRows(balances);
@@ -621,6 +641,7 @@ void DailySavings::loadAtStart() {
     loadPlansAtStart();
     loadHeaderAtStart();
     loadFooterAtStart();
+    if (variant != Variant::DailySavings) return;
     yieldOverrides_.loadAtStart(shell_);
     const std::string table = shell_.dataFile(kSavingsTable);
     if (fileExists(table)) LoadFromFile(table, shell_.indice);

@@ -38,7 +38,18 @@ struct PlanItem {
     bool checked = false;
 };
 
+// The calculators this model serves: daily savings, and the month-by-month court-debt calculator
+// (TForm_tjsp_d), which walks the same sheet with a court-debt correction table instead of the
+// savings yields, without the plan-month check, the currency from the plan table, the yield
+// overrides or the joining plan's currency divisor, and heads its statement for court use.
+enum class Variant { DailySavings, CourtDebtMonthly };
+
 inline constexpr const char* kSavingsTable = "zurivodo13.tab";
+inline constexpr const char* kSaoPauloTable = "tjsp.tab";
+inline constexpr const char* kMinasTable = "tjmg.tab";
+inline constexpr const char* kSaoPauloMonthlyCaption = "Débitos Judiciais São Paulo (mês a mês)";
+inline constexpr const char* kMinasMonthlyCaption = "Débitos Judiciais MG - MT - MS - ES (mês a mês)";
+inline constexpr const char* kNoCourtTable = "tabela inexistente - faça a atualização das tabelas";
 inline constexpr const char* kBackupFile = "temp2.back";
 inline constexpr const char* kStatementFile = "teste.html";
 inline constexpr const char* kHeaderFile = "cabecalho.dat";
@@ -49,7 +60,17 @@ public:
     static constexpr int kLastPage = 6;
 
     // Registers the plan list with the plan table so that its "Gravar" rebuilds it.
-    DailySavings(shell::Shell& shell, shell::PlanTable& planTable, shell::IndexApplicationTable& yieldOverrides);
+    DailySavings(shell::Shell& shell, shell::PlanTable& planTable, shell::IndexApplicationTable& yieldOverrides,
+                 Variant variant = Variant::DailySavings);
+
+    const Variant variant;
+    // The month-by-month window's caption, which names its table and the indexes its statement
+    // cites: kSaoPauloMonthlyCaption, kMinasMonthlyCaption, or "MG - MT - MS - ES" until a launch
+    // sets one. Empty for daily savings.
+    std::string caption;
+    // The index table this calculator reads: zurivodo13.tab, or the court table of the caption
+    // (tjsp.tab for São Paulo, tjmg.tab otherwise).
+    std::string tableFile() const;
     ~DailySavings();
     DailySavings(const DailySavings&) = delete;
     DailySavings& operator=(const DailySavings&) = delete;
@@ -201,9 +222,13 @@ public:
     // "Poupança Diária - com opções de configuração": empties indice, loads zurivodo13.tab,
     // shows the window.
     void launch();
-    // "Novo" (abrirpoupx): page 0, backup deleted, table reloaded, checks cleared, data rows
-    // emptied, "Simples" on, "Pró-rata" off, monthly interest to 5 rows with "Não", header and
-    // footer reloaded, window shown.
+    // The month-by-month court-debt entries: UserMessage kNoCourtTable when the caption's table is
+    // missing (nothing changes); otherwise the caption set, "Visualizar Impressão" enabled, indice
+    // emptied and the table loaded, the window shown.
+    void launchMonthly(const std::string& caption);
+    // "Novo" (abrirpoupx, abrirpoupxstj): page 0, backup deleted, the calculator's table reloaded, checks cleared, data
+    // rows emptied, "Simples" on, "Pró-rata" off, monthly interest to 5 rows with "Não", header and footer reloaded,
+    // window shown.
     void reset();
     // Start-up steps of the main window's first show that concern this calculator, in order:
     // plan list emptied; planos.ini into the plan table (when present), chosen-plan row count and

@@ -123,7 +123,7 @@ void buildSheet(const SheetInputs& in, StringGrid& sheet) {
             const std::string& name = balances.cell(0, p);
             // The divisor of the joining plan itself, found by its name: the plan's position among
             // the chosen plans says nothing about its row in the plan table.
-            const Number joiningDivisor = planDivisor(in.planTable, name);
+            const Number joiningDivisor = in.joiningDivisors ? planDivisor(*in.joiningDivisors, name) : 1;
             sheet.setCell(kJoinBalance, s + 1, money(RemovePonto(balances.cell(4, p))));
             sheet.setCell(kJoinPercent, s + 1, differences.cell(2, p));
             sheet.setCell(kJoinValue, s + 1, differences.cell(4, p));

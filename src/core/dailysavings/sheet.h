@@ -44,7 +44,9 @@ struct SheetInputs {
     const StringGrid& paidBack;         // amounts already paid back, by credit month
     bool withMonthlyInterest;
     const StringGrid& indice;  // the yield table
-    const shell::PlanTable& planTable;
+    // The plan table whose "Mudança de Moeda" divides the amount a plan joins; null when a joining
+    // plan never changes currency (the court-debt tables are in one currency per month already).
+    const shell::PlanTable* joiningDivisors;
     // Months whose yield the user replaces by a rate of their own; null when the calculator
     // applies none.
     const shell::IndexApplicationTable* yieldOverrides;

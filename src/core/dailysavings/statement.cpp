@@ -55,9 +55,91 @@ std::string fmt4(Number value) {
     return FormatFloat(kRate4, value);
 }
 
+// The head of the court-debt statement: a style sheet that keeps the sheet's heading row on every
+// printed page. "@SIZE@" stands for the statement's font size.
+void writeCourtDebtHead(Lines& out, const std::string& size) {
+    const char* const lines[] = {
+        "<html><head><title>Atualização</title>",
+        "<meta name=\"keywords\" content=\"fixed table header; non-scroll header; fixed footer; freeze header; CSS "
+        "tips; print repeating headers; print repeating footers\">",
+        "<style type=\"text/css\">",
+        "div.conteudodatabela {",
+        "\twidth: 65%;\t\t/* table width will be 99% of this*/",
+        "\theight: 200px; \t/* must be greater than tbody*/",
+        "\toverflow: auto;",
+        "\tmargin: 0 auto;",
+        "\t}",
+        "table {",
+        "\twidth: 99%;\t\t/*100% of container produces horiz. scroll in Mozilla*/",
+        "\tborder: none;",
+        "}",
+        "table>tbody\t{  /* child selector syntax which IE6 and older do not support*/",
+        "\toverflow: auto;",
+        "\theight: 200px;",
+        "\toverflow-x: hidden;",
+        "\t}",
+        "thead tr\t{",
+        "\tposition:relative;",
+        "\ttop: expression(offsetParent.scrollTop); /*IE5+ only*/",
+        "\t}",
+        "thead td, thead th {",
+        "\ttext-align: center;",
+        "\tfont-size:@SIZE@.0pt;",
+        "\tfont-weight: bold;",
+        "\tborder-top: solid 1px #d8d8d8;",
+        "\t}",
+        "td\t{",
+        "\tcolor: #000;",
+        "\tpadding-right: 2px;",
+        "\tfont-size:@SIZE@.0pt;",
+        "\ttext-align: right;",
+        "\tborder-bottom: solid 1px #d8d8d8;",
+        "\tborder-left: solid 1px #d8d8d8;",
+        "\tborder-right: solid 1px #d8d8d8;",
+        "\t}",
+        "table tfoot tr { ",
+        "      position: relative;",
+        "      overflow-x: hidden;",
+        "      top: expression(parentNode.parentNode.offsetHeight >=",
+        "\t  offsetParent.offsetHeight ? 0 - parentNode.parentNode.offsetHeight + offsetParent.offsetHeight + "
+        "offsetParent.scrollTop : 0);",
+        "      }",
+        "tfoot td\t{",
+        "\ttext-align: center;",
+        "\tfont-size:@SIZE@.0pt;",
+        "\tfont-weight: bold;",
+        "\tborder-top: solid 1px slategray;",
+        "\t}",
+        "td:last-child {padding-right: 20px;} /*prevent Mozilla scrollbar from hiding cell content*/",
+        "</style>",
+        "<!-- Estilo para impressão -->",
+        "<style type=\"text/css\" media=\"print\">",
+        "div.conteudodatabela {overflow: visible;\t}",
+        "table>tbody\t{overflow: visible; }",
+        "td {height: 14pt;} /*adds control for test purposes*/",
+        "thead td\t{font-size:@SIZE@.0pt;\t}",
+        "tfoot td\t{",
+        "\ttext-align: center;",
+        "\tfont-size:@SIZE@.0pt;",
+        "\tborder-bottom: solid 1px slategray;",
+        "\t}",
+        "thead\t{display: table-header-group;\t}",
+        "tfoot\t{display: table-footer-group;\t}",
+        "thead th, thead td\t{position: static; }",
+        "thead tr\t{position: static; } /*prevent problem if print after scrolling table*/",
+        "table tfoot tr {     position: static;    }",
+        "</style></head> ",
+        "<body>"};
+    for (std::string text : lines) {
+        if (const size_t at = text.find("@SIZE@"); at != std::string::npos) text.replace(at, 6, size);
+        out.line(text);
+    }
+}
+
 }  // namespace
 
 std::string writeStatement(const DailySavings& c) {
+    const bool courtDebt = c.variant == Variant::CourtDebtMonthly;
     const StringGrid& table = c.planTable().grid;
     const StringGrid& balances = c.balances;
     const StringGrid& differences = c.differences;
@@ -68,8 +150,12 @@ std::string writeStatement(const DailySavings& c) {
     const std::string span = "<span style=\"font-size:" + size + ".0pt;font-family:" + name + "\">";
     Lines out(static_cast<size_t>(sheet.rowCount()) * 400 + 16384);
 
-    out.line("<html><head>\r\n<title>Atualização</title>\r\n</head>");
-    out.line("<body>");
+    if (courtDebt) {
+        writeCourtDebtHead(out, size);
+    } else {
+        out.line("<html><head>\r\n<title>Atualização</title>\r\n</head>");
+        out.line("<body>");
+    }
     out.line(span);
     for (const std::string& text : c.header)
         out.line("<tr><td><div align=Justify><p><b>" + text + "</b></p></div></td></tr>");
@@ -77,7 +163,14 @@ std::string writeStatement(const DailySavings& c) {
 
     if (c.showNotes) {
         out.line(span);
-        out.line("<tr><td> Tabela: Poupança Diária </td></tr>\r");
+        if (!courtDebt)
+            out.line("<tr><td> Tabela: Poupança Diária </td></tr>\r");
+        else if (c.caption == kSaoPauloMonthlyCaption)
+            out.line(
+                "<tr><td> Índices usados: Tribunal de Justiça de São Paulo (OTN / IPC / INPC / IPC-r / INPC) "
+                "</td></tr>\r");
+        else
+            out.line("<tr><td> Índices usados: OTN/IPC/BTN/IPC/INPC/IPC-r/INPC </td></tr>\r");
         int a = 0;
         for (size_t i = 0; i < c.planList.size(); ++i) {
             const int t = static_cast<int>(i) + 1;
@@ -131,13 +224,14 @@ std::string writeStatement(const DailySavings& c) {
     out.line("<tr><td><b> Diferença faltante em conta no mês seguinte em % = " +
              fmt4(RemovePonto(differences.cell(2, 1))) + "</b></td></tr>");
     out.line("<p>&nbsp;</p>");
-    out.line("</span></table>");
-    out.line("<body>\r\n<table border =0 span style=\"font-size:" + size + ".0pt;font-family:" + name + "\">" + "\r\n");
+    if (!courtDebt) out.line("</span></table>");
+    out.line(std::string(courtDebt ? "<body>\r\n<table border =0  span" : "<body>\r\n<table border =0 span") +
+             " style=\"font-size:" + size + ".0pt;font-family:" + name + "\">" + "\r\n");
 
     const int lastRow = sheet.rowCount() - 1;
     std::string row;
     for (int r = 0; r <= lastRow; ++r) {
-        row = "<tr>\r\n";
+        row = courtDebt && r == 0 ? "<thead><tr>\r\n" : "<tr>\r\n";
         for (int c = 0; c <= 7; ++c) {
             row += r == lastRow ? "<td><div align=Right><b>" : "<td><div align=Right>";
             row += sheet.cell(c, r);
@@ -154,8 +248,13 @@ std::string writeStatement(const DailySavings& c) {
                      "</div></b><td><b><div align=Right>" + sheet.cell(12, r) +
                      "</div></b></td></td></td></td></td></td></td></td>" + "</tr>");
         }
-        out.line(row);
-        out.line("</tr>");
+        if (courtDebt) {
+            // The court-debt statement closes each row on its own line.
+            out.line(row + (r == 0 ? "</tr></thead>" : "</tr>"));
+        } else {
+            out.line(row);
+            out.line("</tr>");
+        }
     }
     out.line("</table>");
     out.line(span);

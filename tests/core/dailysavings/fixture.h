@@ -58,14 +58,17 @@ struct Calculator {
     shell::Shell shell;
     PlanTable planTable;
     IndexApplicationTable yieldOverrides;
-    DailySavings model{shell, planTable, yieldOverrides};
+    DailySavings model;
 
-    Calculator() { shell.dataFolder = folder.path; }
+    explicit Calculator(Variant variant = Variant::DailySavings) : model(shell, planTable, yieldOverrides, variant) {
+        shell.dataFolder = folder.path;
+    }
 
     std::string file(const std::string& name) const { return shell.dataFile(name); }
 
     // The index table with a heading line, as the data folder would hold it; also loaded.
-    void writeIndex(const std::vector<IndexRow>& rows, std::function<std::string(int row, int day)> byDay = {}) {
+    void writeIndex(const std::vector<IndexRow>& rows, std::function<std::string(int row, int day)> byDay = {},
+                    const std::string& tableFile = "zurivodo13.tab") {
         StringGrid grid(34, static_cast<int>(rows.size()) + 1, 0, 1);
         grid.setCell(0, 0, "mes");
         for (int d = 1; d <= 28; ++d) grid.setCell(d, 0, std::to_string(d));
@@ -78,8 +81,8 @@ struct Calculator {
             grid.setCell(32, r, rows[i].currency);
             grid.setCell(33, r, rows[i].divisor);
         }
-        SaveToFile(file("zurivodo13.tab"), grid);
-        shell.loadIndice("zurivodo13.tab");
+        SaveToFile(file(tableFile), grid);
+        shell.loadIndice(tableFile);
     }
 
     // Monthly rows from `first` ("mm/yyyy") on, all with the same rate.

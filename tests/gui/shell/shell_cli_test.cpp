@@ -108,18 +108,29 @@ private slots:
         QCOMPARE(r.err, "ruvivavu-cli: " + message + "\n\n" + help);
     }
 
-    // Court-debt calculators are named but do not run here yet; an .e12 file is a daily-savings
-    // calculation unless a calculator is named, whatever its first line says.
+    // The month-by-month court-debt calculators run a daily-savings file when named; an .e12 file
+    // is a daily-savings calculation unless a calculator is named, whatever its first line says.
+    // The MG - MT - MS - ES table is not shipped: that calculator says so.
     void e12FilesGoToTheNamedCalculatorOrToDailySavings() {
         const QString data = QStringLiteral(RUVIVAVU_SOURCE_DIR "/data");
         const QString example = QStringLiteral(RUVIVAVU_SOURCE_DIR "/examples/bresser.e12");
-        for (const char* name : {"sp-mes", "mg-mes"}) {
-            const Run r = run(
-                {QStringLiteral("--dados"), data, QStringLiteral("--calculadora"), QString::fromLatin1(name), example});
-            QCOMPARE(r.exitCode, 1);
-            QVERIFY(r.out.isEmpty());
-            QCOMPARE(r.err, "Calculadora \"" + QByteArray(name) + "\" ainda não disponível na linha de comando\n");
-        }
+        // The court table ends before the savings table: the same claim, updated to its last month.
+        QTemporaryDir court;
+        const QString courtExample = court.filePath(QStringLiteral("bresser.e12"));
+        windowtest::writeFile(courtExample, readFile(example).replace("07/2026", "01/2026"));
+        const Run saoPaulo = run(
+            {QStringLiteral("--dados"), data, QStringLiteral("--calculadora"), QStringLiteral("sp-mes"), courtExample});
+        QCOMPARE(saoPaulo.exitCode, 0);
+        QVERIFY(saoPaulo.out.startsWith("<html><head><title>Atualiza\xE7\xE3o</title>\r\n<meta name="));
+        QVERIFY(
+            saoPaulo.out.contains("Tribunal de Justi\xE7"
+                                  "a de S\xE3o Paulo (OTN / IPC / INPC / IPC-r / INPC)"));
+        const Run minas =
+            run({QStringLiteral("--dados"), data, QStringLiteral("--calculadora"), QStringLiteral("mg-mes"), example});
+        QCOMPARE(minas.exitCode, 1);
+        QVERIFY(minas.out.isEmpty());
+        QCOMPARE(minas.err, QByteArray("tabela inexistente - fa\xC3\xA7"
+                                       "a a atualiza\xC3\xA7\xC3\xA3o das tabelas\n"));
 
         const Run named = run(
             {QStringLiteral("--dados"), data, QStringLiteral("--calculadora"), QStringLiteral("poupanca"), example});
