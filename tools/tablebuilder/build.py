@@ -142,9 +142,11 @@ atualização das tabelas". A tabela do Espírito Santo (round3/cgjes_fatores_ju
   deveria corresponder a 13,71 % de BTN. Não se sabe qual; mantidos os valores publicados.
 - zurivodo13.tab 1986: o total anual da página não é reproduzido pelos valores mensais (baixa
   confiança). Mantidos os valores publicados.
-- zurivodo13.tab 1991-03 a 1994-12: derivados da TR (sem tabela publicada); a TR de 1994 tem só
-  duas casas (fonte de baixa precisão) e a de 1991-1993 pode diferir da TR aplicada em alguns meses
-  (round2, arquivo 7).
+- zurivodo13.tab 1991-03 a 1994-12: derivados da TR (sem tabela publicada de rendimentos). A dúvida
+  de round2 (arquivo 7) de que a TR de 1991-1993 nem sempre fosse o valor SGS 226 do dia 1 foi
+  explicada em round4: toda divergência cai num dia 1 marcado como defeituoso no arquivo diário, e
+  esses dias vêm da tabela mensal. A TR de 1994 da tabela mensal tinha só duas casas; onde o arquivo
+  diário a dá com quatro (06, 08, 09 e 11/1994), usa-se a diária.
 - zurivodo13.tab 02/1991: publicado 7,5349 %; a regra sobre a TRD 7,00 % daria 7,5350 %. Mantido o
   publicado.
 - fgts.tab 2005-08 e 2011-03: os valores publicados de JAM 3 % (0,5407 e 0,3875) foram rejeitados

@@ -14,8 +14,8 @@ SAVINGS_INTEREST = Decimal("1.005")  # 0,5 % a month, Lei 8.177/1991 art. 12 and
 
 
 def savings_yield_rounded(tr_pct):
-    """Savings yield of a period from its TR, BCB rule from 1997 on (Carta-Circular 2.726/1997):
-    yield = (1 + TR) x 1,005 - 1, in percent rounded to 4 decimals, ties to even (SGS 25)."""
+    """Savings yield of a period from its TR as credited from 07/1995 on: yield = (1 + TR) x
+    1,005 - 1, in percent rounded to 4 decimals, ties to even (SGS 25)."""
     return round_half_even(((ONE + tr_pct / HUNDRED) * SAVINGS_INTEREST - ONE) * HUNDRED, 4)
 
 
@@ -24,6 +24,35 @@ def savings_yield_truncated(tr_pct):
     yield = (1 + TR) x 1,005 - 1, in percent cut to 4 decimals (the convention the published
     yields of 1989-1991 and of early 1995 follow)."""
     return truncate(((ONE + tr_pct / HUNDRED) * SAVINGS_INTEREST - ONE) * HUNDRED, 4)
+
+
+# Which TR an anniversary day reads.
+#
+# A savings account earns, on each anniversary, the yield of the one-month period that ends that
+# day: the period from day d of month m to day d of month m + 1 is corrected by the TR of the period
+# starting on d/m (the BCB publishes the TR, SGS 226, and the yield, SGS 25, under that start date)
+# plus 0,5 %. So column d of month m of the savings table is the rule applied to the TR dated d/m.
+# Only days 1 to 28 are anniversaries: an account opened on the 29th, 30th or 31st has its
+# anniversary on day 1 of the next month (the SGS 25 series publishes no yield for 29-31, and the
+# calculators ask for a day between 1 and 28). Every month, February included, has days 1 to 28,
+# so each column has its own calendar date and no day is ever moved to another month.
+#
+# Before 02/1991 correction followed a monthly index (OTN, LBC, IPC, BTN): one yield for every
+# anniversary day of the month, which is why those months repeat the day-1 yield in every column.
+
+ROUNDED_FROM = "1995-07"
+
+
+def savings_yield_of_month(tr_pct, month):
+    """Savings yield of a period starting in `month` ("yyyy-mm") from its TR, with the rounding
+    the published yields of that time follow: cut to 4 decimals up to 06/1995 (the 1995-02 and
+    1995-03 day-1 yields are reproduced only by cutting, and the table the builder reads for
+    1989-1991 cuts too), rounded half to even from 07/1995 (every published day-1 yield from then
+    on, and every SGS 25 value of 2015 on, is the rounded one). The same rounding serves every
+    anniversary day of the month."""
+    if month < ROUNDED_FROM:
+        return savings_yield_truncated(tr_pct)
+    return savings_yield_rounded(tr_pct)
 
 
 def savings_correction(yield_pct):

@@ -9,11 +9,23 @@ from collections import namedtuple
 from decimal import Decimal
 
 import rules
-from common import BuildError, dec, month_add, read_csv
+from common import BuildError, br, dec, month_add, read_csv
 
 Value = namedtuple("Value", "number text nature source")
 
 PUBLISHED, DERIVED, STANDIN = "publicado", "regra", "substituto"
+
+DAILY_TR_FILE = "round4/tr_sgs226_diaria_via_fabioadr_1991_2014.csv"
+DAILY_TR_FIRST, DAILY_TR_LAST = "1991-02", "2014-12"
+DAY1_TR_TEXT = ("TR de dia 1 (%s; nos meses seguintes a um mês de menos de 31 dias, "
+                "round2/tr_dia1_mensal_montada_1991_2026.csv)" % DAILY_TR_FILE)
+
+# Published day-1 savings yields that the rule on a TR confirmed by two sources (the daily SGS 226
+# value and a published monthly TR table) contradicts: the rule's value is shipped instead.
+SAVINGS_DAY1_CORRECTED = {
+    "1998-11": "a tabela secundária (yahii) imprime 1,1117; a TR de 01/11/1998, 0,6136 no SGS 226 e no "
+               "SECOVI, dá 1,1167 (erro de impressão de um dígito)",
+}
 
 
 class Standins:
@@ -51,11 +63,41 @@ class Sources:
         for r in read_csv(s, "round2/poupanca_sgs25_por_aniversario_2015_2026.csv"):
             self.sgs25[(r["month"], int(r["day"]))] = r["value_pct"]
         self.tr = {r["month"]: r for r in read_csv(s, "round2/tr_dia1_mensal_montada_1991_2026.csv")}
+        # Daily TR 1991-2014. Day 1 after a month shorter than 31 days is wrong in this copy (the
+        # download kept the record of another window); those rows are dropped here so that they
+        # cannot reach any table, and day 1 of those months comes from the monthly TR table.
+        self.tr_daily = {}
+        self.tr_daily_dropped = set()
+        for r in read_csv(s, DAILY_TR_FILE):
+            key = (r["month"], int(r["day"]))
+            if r["day1_after_month_shorter_than_31_days"] == "1":
+                if key[1] != 1:
+                    raise BuildError("%s: linha marcada fora do dia 1 (%s)" % (DAILY_TR_FILE, r["date"]))
+                self.tr_daily_dropped.add(key[0])
+                continue
+            self.tr_daily[key] = r["tr_pct_as_stored"]
         self.tjsp = read_csv(s, "court/tjsp_tabela_pratica_debitos_judiciais.csv")
         self.jam3 = {r["month"]: r["jam_3pct_percent"] for r in read_csv(s, "fgts/jam_3pct_monthly_percent_2000_2024.csv")}
         self.editais = {r["month"]: r for r in read_csv(s, "fgts/jam_caixa_editais_3_4_5_6pct_sample.csv")}
         self.reforms = read_csv(s, "savings/currency_reforms.csv")
         self.fgts_ref = {r["item"]: r for r in read_csv(s, "fgts/fgts_plan_reference_values.csv")}
+
+    # ---- TR of the period starting on a given day ----
+
+    def tr_of_period(self, month, day):
+        """TR (percent) of the one-month period starting on `day` of `month`, 1991-02 .. 2014-12:
+        the daily SGS 226 value, or for day 1 after a month shorter than 31 days the monthly
+        day-1 TR table. None outside the daily file."""
+        if not DAILY_TR_FIRST <= month <= DAILY_TR_LAST:
+            return None
+        text = self.tr_daily.get((month, day))
+        if text is not None:
+            return Value(dec(text), text, PUBLISHED, DAILY_TR_FILE + " (BCB SGS 226)")
+        if day == 1 and month in self.tr_daily_dropped:
+            r = self.tr[month]
+            return Value(dec(r["tr_pct"]), r["tr_pct"], PUBLISHED if r["nature"] == "published" else DERIVED,
+                         "round2/tr_dia1_mensal_montada_1991_2026.csv (%s)" % r["nature"])
+        raise BuildError("sem TR diária para %02d/%s/%s" % (day, month[5:7], month[:4]))
 
     # ---- savings yields, day 1, by period start month ----
 
@@ -65,16 +107,30 @@ class Sources:
             return Value(dec(r["value_pct"]), r["value_as_printed"], PUBLISHED,
                          "round3/poupanca_dia1_mensal_1986_1994.csv (tabela de poupança do BCB, dia 1)")
         if "1991-03" <= month <= "1994-12":
-            tr = dec(self.tr[month]["tr_pct"])
-            y = rules.savings_yield_truncated(tr)
-            return Value(y, format(y, "f").replace(".", ","), DERIVED,
-                         "TR dia 1 (round2/tr_dia1_mensal_montada_1991_2026.csv) x 1,005, truncado em 4 casas")
+            tr = self.tr_of_period(month, 1)
+            y = rules.savings_yield_of_month(tr.number, month)
+            return Value(y, br(y), DERIVED, DAY1_TR_TEXT + " x 1,005, truncado em 4 casas")
         r = self.savings_9526.get(month)
         if r is None:
             raise BuildError("sem rendimento da poupança (dia 1) para %s/%s" % (month[5:7], month[:4]))
         v = dec(r["value_pct"])
-        return Value(v, format(v, "f").replace(".", ","), PUBLISHED,
-                     "round2/poupanca_dia1_mensal_montada_1995_2026.csv (%s)" % r["chosen_source"])
+        published = Value(v, br(v), PUBLISHED,
+                          "round2/poupanca_dia1_mensal_montada_1995_2026.csv (%s)" % r["chosen_source"])
+        tr = self.tr_of_period(month, 1)
+        if tr is None:
+            return published
+        y = rules.savings_yield_of_month(tr.number, month)
+        if y == v:
+            return published
+        if month not in SAVINGS_DAY1_CORRECTED:
+            raise BuildError("rendimento publicado da poupança de %s/%s (%s) difere da regra sobre a TR "
+                             "de %s (%s) e não está entre as correções listadas"
+                             % (month[5:7], month[:4], br(v), br(tr.number), br(y)))
+        monthly = self.tr[month]
+        if (month, 1) not in self.tr_daily or monthly["nature"] != "published" or dec(monthly["tr_pct"]) != tr.number:
+            raise BuildError("correção de %s/%s sem TR confirmada por duas fontes" % (month[5:7], month[:4]))
+        return Value(y, br(y), DERIVED, "regra sobre a TR de 01/%s/%s (SGS 226 e %s) — publicado %s corrigido"
+                     % (month[5:7], month[:4], monthly["source"], br(v)))
 
     def savings_day(self, month, day):
         """Yield of the period starting on `day` of `month`."""
@@ -84,6 +140,12 @@ class Sources:
         if text is not None:
             return Value(dec(text), text.replace(".", ","), PUBLISHED,
                          "round2/poupanca_sgs25_por_aniversario_2015_2026.csv (BCB SGS 25)")
+        tr = self.tr_of_period(month, day)
+        if tr is not None:
+            y = rules.savings_yield_of_month(tr.number, month)
+            how = "truncado" if month < rules.ROUNDED_FROM else "arredondado (metade para o par)"
+            return Value(y, br(y), DERIVED, "TR do dia de aniversário (%s, BCB SGS 226) x 1,005, %s em 4 casas"
+                         % (DAILY_TR_FILE, how))
         self.standins.require("savings_day", month, "o rendimento do dia %d" % day)
         v = self.savings_day1(month)
         return Value(v.number, v.text, STANDIN, "rendimento do dia 1 do mesmo período")

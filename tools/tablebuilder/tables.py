@@ -10,7 +10,7 @@ from decimal import Decimal
 import rules
 from common import (BuildError, br, br_significant, dec, label_lower, label_upper, mm_yyyy,
                     month_add, month_range)
-from series import DERIVED, PUBLISHED
+from series import DAILY_TR_FILE, DERIVED, PUBLISHED, SAVINGS_DAY1_CORRECTED
 
 Table = namedtuple("Table", "name rows col_count last_month provenance notes")
 
@@ -124,7 +124,35 @@ def build_zurivodo13(src):
         divisor = br(reform[1]) if reform and reform[1] != 1 else ""  # empty at the par change of 03/1990
         cells += ["", "", "", src.currency(month), divisor]
         rows.append(cells)
-    return Table("zurivodo13.tab", rows, 34, last, prov, [])
+    return Table("zurivodo13.tab", rows, 34, last, prov, zurivodo13_notes(src))
+
+
+def zurivodo13_notes(src):
+    notes = [
+        "Coluna d do mês m = rendimento do período que começa no dia d de m e termina no dia d de m + 1, "
+        "pela TR desse período (data da TR = início do período, convenção das séries SGS 25 e 226). "
+        "Só os dias 1 a 28 são aniversários: contas abertas nos dias 29 a 31 fazem aniversário no "
+        "dia 1 do mês seguinte.",
+        "De 01/1986 a 01/1991 os dias 2 a 28 repetem o rendimento publicado do dia 1: a correção "
+        "seguia um índice mensal (OTN, LBC, IPC, BTN), o mesmo para todo dia de aniversário do mês, "
+        "e só a tabela do dia 1 foi publicada. Nos meses de plano em que o crédito dependia da "
+        "quinzena do aniversário, a tabela traz o do dia 1.",
+        "De 02/1991 a 12/2014 os dias 2 a 28 vêm da TR diária publicada (BCB SGS 226, %s) pela regra "
+        "(1 + TR) x 1,005 - 1 em 4 casas: truncado até 06/1995, arredondado (metade para o par) a partir "
+        "de 07/1995, a convenção que os rendimentos publicados do dia 1 seguem em cada época." % DAILY_TR_FILE,
+        "No arquivo diário, o dia 1 dos meses seguintes a um mês de menos de 31 dias (março, maio, "
+        "julho, outubro, dezembro) não é confiável e não é usado: %d meses; a TR desses dias vem de "
+        "round2/tr_dia1_mensal_montada_1991_2026.csv." % len(src.tr_daily_dropped),
+        "De 03/1991 a 12/1994 o dia 1 também é derivado da TR; onde a tabela mensal só tinha a TR em 2 "
+        "casas e o arquivo diário a dá com 4 (%s), usa-se a diária." % ", ".join(
+            mm_yyyy(m) for m in month_range("1991-03", "1994-12")
+            if (m, 1) in src.tr_daily and dec(src.tr_daily[(m, 1)]) != dec(src.tr[m]["tr_pct"])),
+        "De 01/1995 a 12/2014 cada rendimento publicado do dia 1 é conferido com a regra sobre a TR "
+        "de dia 1; uma divergência fora da lista de correções interrompe a construção.",
+    ]
+    for month, why in sorted(SAVINGS_DAY1_CORRECTED.items()):
+        notes.append("%s, dia 1: publicado corrigido pela regra — %s." % (mm_yyyy(month), why))
+    return notes
 
 
 # ---------------------------------------------------------------------------------------------

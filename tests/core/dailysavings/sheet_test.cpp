@@ -257,4 +257,50 @@ TEST(Sheet, BaseMonthMissingFromTheTableIsReported) {
     EXPECT_EQ(c.sheet().cell(5, 1), "");
 }
 
+// The shipped savings table: a Bresser claim for an account with anniversary day 15 reads the
+// day-15 column in every month, and from 02/1991 on that column holds the day's own yield, not the
+// day-1 yield (in 1994 the two are far apart).
+TEST(Sheet, ShippedTableGivesAnniversaryDay15ItsOwnYieldsFrom1991On) {
+    Calculator c;
+    std::filesystem::copy_file(std::string(RUVIVAVU_SOURCE_DIR) + "/data/zurivodo13.tab", c.file("zurivodo13.tab"));
+    ASSERT_TRUE(c.shell.loadIndice("zurivodo13.tab"));
+    const StringGrid table = c.shell.indice;
+    c.setPlans({{"Plano Bresser", "06/1987", "8,0796975", "", "Cz$", "LBC", "18,0205", "IPC", "26,06", ""}});
+    c.check(0);
+    c.model.chosenPlans.setCell(1, 2, "12/1996");
+    c.model.next();
+    c.balance(1, "15", "196.992,00");
+    c.goTo(5);
+    const StringGrid& s = c.sheet();
+
+    auto tableRow = [&](const std::string& month) {
+        for (int t = 1; t < table.rowCount(); ++t)
+            if (table.cell(0, t) == month) return t;
+        return -1;
+    };
+    int checked = 0;
+    int differFromDay1 = 0;
+    for (int r = 1; r < s.rowCount(); ++r) {
+        const std::string month = s.cell(1, r);
+        if (month.size() != 7 || month.substr(3) + month.substr(0, 2) < "199102") continue;
+        const int t = tableRow(month);
+        ASSERT_GE(t, 1) << month;
+        EXPECT_EQ(s.cell(2, r), table.cell(15, t)) << month;
+        if (table.cell(15, t) != table.cell(1, t)) ++differFromDay1;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 71);  // 02/1991 .. 12/1996
+    EXPECT_GT(differFromDay1, 60);
+
+    // A 1994 row, against the table's day-15 column and not its day-1 column.
+    for (int r = 1; r < s.rowCount(); ++r) {
+        if (s.cell(1, r) != "06/1994") continue;
+        const int t = tableRow("06/1994");
+        EXPECT_EQ(s.cell(2, r), table.cell(15, t));
+        EXPECT_NE(s.cell(2, r), table.cell(1, t));
+        return;
+    }
+    FAIL() << "no 06/1994 row in the sheet";
+}
+
 }  // namespace dailysavings_test

@@ -5,7 +5,7 @@ import unittest
 from decimal import Decimal
 
 import rules
-from common import dec, month_add, read_csv
+from common import BuildError, dec, month_add, read_csv
 from series import JAM3_REJECTED, Sources
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -79,6 +79,101 @@ class SavingsRules(unittest.TestCase):
                 with self.subTest(plan=row["plan"], month=row["index_month"]):
                     got = rules.purge_difference(dec(row["required_pct"]), dec(row["official_pct"]))
                     self.assertEqual(got, dec(row["diff_with_interest_pp"]))
+
+
+class SavingsYieldsFromTheDailyTr(unittest.TestCase):
+    """Per-anniversary-day yields of 1991-2014 from the daily TR (BCB SGS 226)."""
+
+    def test_rule_on_the_day1_tr_reproduces_the_published_day1_yields_of_1995_2014(self):
+        src = sources()
+        months = [m for m in src.savings_9526 if "1995-01" <= m <= "2014-12"]
+        self.assertEqual(len(months), 240)
+        misses, independent = [], 0
+        for m in months:
+            tr = src.tr_of_period(m, 1)
+            if (m, 1) in src.tr_daily:
+                independent += 1  # the monthly TR of 2000-08 on is itself derived from these yields
+            if rules.savings_yield_of_month(tr.number, m) != dec(src.savings_9526[m]["value_pct"]):
+                misses.append(m)
+        self.assertEqual(misses, ["1998-11"])
+        self.assertEqual(independent, 140)
+
+    def test_the_misprint_is_corrected_and_nothing_else(self):
+        src = sources()
+        self.assertEqual(src.savings_day1("1998-11").text, "1,1167")
+        self.assertEqual(src.savings_day1("1998-11").nature, "regra")
+        self.assertEqual(src.savings_day1("1998-10").nature, "publicado")
+
+    def test_an_unlisted_disagreement_stops_the_build_and_names_the_month(self):
+        src = Sources(SOURCES, STANDINS)
+        row = dict(src.savings_9526["2005-03"])
+        row["value_pct"] = str(dec(row["value_pct"]) + Decimal("0.0001"))
+        src.savings_9526["2005-03"] = row
+        with self.assertRaisesRegex(BuildError, "03/2005"):
+            src.savings_day1("2005-03")
+
+    def test_rounding_changes_at_july_1995(self):
+        # The published day-1 yields are cut to 4 decimals until 06/1995 and rounded after: each
+        # rule alone misses months the other reproduces, so the changeover month is pinned.
+        src = sources()
+        for month, cut_fits, round_fits in [("1995-02", True, False), ("1995-03", True, False),
+                                            ("1995-07", False, True), ("1995-09", False, True)]:
+            tr = src.tr_of_period(month, 1).number
+            published = dec(src.savings_9526[month]["value_pct"])
+            with self.subTest(month=month):
+                self.assertEqual(rules.savings_yield_truncated(tr) == published, cut_fits)
+                self.assertEqual(rules.savings_yield_rounded(tr) == published, round_fits)
+                self.assertEqual(rules.savings_yield_of_month(tr, month), published)
+
+    def test_published_yields_of_other_anniversary_days(self):
+        # Newspaper table of 17/10/2000 (days 12 and 13) and the BCB page of May 2012 (days 1-3).
+        src = sources()
+        for month, day, published in [("2000-10", 12, "0,6116"), ("2000-10", 13, "0,6108"),
+                                      ("2012-05", 1, "0,5470"), ("2012-05", 2, "0,5868"),
+                                      ("2012-05", 3, "0,5539")]:
+            with self.subTest(month=month, day=day):
+                self.assertEqual(src.savings_day(month, day).text, published)
+
+    def test_flagged_day1_rows_never_give_the_tr(self):
+        src = sources()
+        rows = read_csv(SOURCES, "round4/tr_sgs226_diaria_via_fabioadr_1991_2014.csv")
+        flagged = {r["month"]: dec(r["tr_pct_as_stored"]) for r in rows
+                   if r["day1_after_month_shorter_than_31_days"] == "1"}
+        self.assertEqual(len(flagged), 120)
+        self.assertEqual({m[5:7] for m in flagged}, {"03", "05", "07", "10", "12"})
+        differing = 0
+        for month, wrong in flagged.items():
+            with self.subTest(month=month):
+                self.assertEqual(src.tr_of_period(month, 1).number, dec(src.tr[month]["tr_pct"]))
+                if wrong != dec(src.tr[month]["tr_pct"]):
+                    differing += 1
+                    self.assertNotEqual(src.savings_day1(month).number,
+                                        rules.savings_yield_of_month(wrong, month))
+        # 86 differ outright; 1994-07 and 1994-12 agree with the monthly table only to the two
+        # decimals it has, and still come from it.
+        self.assertEqual(differing, 88)
+
+    def test_days_2_to_28_read_their_own_date(self):
+        # A day or a month off would read a neighbour's TR; the TR changes from day to day in
+        # these months, so the yields tell the days apart.
+        src = sources()
+        daily = {r["date"]: dec(r["tr_pct_as_stored"])
+                 for r in read_csv(SOURCES, "round4/tr_sgs226_diaria_via_fabioadr_1991_2014.csv")}
+        for month, day in [("1991-02", 2), ("1994-02", 25), ("1994-06", 15), ("1995-06", 28),
+                           ("1995-07", 2), ("2000-10", 12), ("2014-12", 28)]:
+            with self.subTest(month=month, day=day):
+                tr = daily["%s-%02d" % (month, day)]
+                self.assertEqual(src.savings_day(month, day).number, rules.savings_yield_of_month(tr, month))
+                self.assertNotEqual(daily["%s-%02d" % (month, day)], daily["%s-%02d" % (month, day - 1)])
+
+    def test_before_the_tr_every_day_has_the_day1_yield(self):
+        src = sources()
+        for month in ("1986-01", "1990-03", "1991-01"):
+            with self.subTest(month=month):
+                self.assertEqual({src.savings_day(month, d).number for d in range(1, 29)},
+                                 {src.savings_day1(month).number})
+                self.assertEqual(src.savings_day(month, 15).nature, "substituto")
+        self.assertEqual(src.savings_day("1991-02", 15).nature, "regra")
 
 
 class FgtsRules(unittest.TestCase):

@@ -92,10 +92,55 @@ class Layout(unittest.TestCase):
         self.assertEqual([by[m][33] for m in ("02/1986", "01/1989", "08/1993", "07/1994")], ["1000", "1000", "1000", "2750"])
         self.assertEqual(sum(1 for r in rows[1:] if r[33]), 4)
         self.assertEqual([by[m][32] for m in ("01/1989", "03/1990", "08/1993", "07/1994")], ["NCz$", "Cr$", "CR$", "R$"])
-        # Every day column holds a rate in every month; per-day rates from 2015 on.
+        # Every day column holds a rate in every month; per-day rates from 02/1991 on.
         self.assertTrue(all(r[d] and num(r[d]) >= 0 for r in rows[1:] for d in range(1, 29)))
         self.assertEqual(by["06/1987"][15], "18,6106")
-        self.assertNotEqual(by["01/2015"][1], by["01/2015"][3])
+        for r in rows[1:]:
+            per_day = int(r[0][3:]) * 100 + int(r[0][:2]) >= 199102
+            with self.subTest(month=r[0]):
+                # Zero-TR stretches of 2012-2013 give 0,5000 on every day, so "differs" is not
+                # required then; before 02/1991 all days must agree.
+                if not per_day:
+                    self.assertEqual(len(set(r[1:29])), 1)
+                elif r[0][3:] in ("1991", "1994", "2000", "2015"):
+                    self.assertGreater(len(set(r[1:29])), 1)
+
+    def test_savings_day15_of_1994_against_day1(self):
+        # Around the change to the real the TR moved within each month: day-15 yields of 1994
+        # multiply to about 0,87 of the day-1 yields. A column read from the wrong day or month
+        # would not.
+        by = {r[0]: r for r in load("zurivodo13.tab")[1:]}
+        day1 = day15 = Decimal(1)
+        for m in range(1, 13):
+            r = by["%02d/1994" % m]
+            day1 *= 1 + num(r[1]) / 100
+            day15 *= 1 + num(r[15]) / 100
+        self.assertAlmostEqual(float(day15 / day1), 0.8715, places=4)
+
+    def test_flagged_day1_rows_of_the_daily_tr_do_not_reach_the_table(self):
+        # Rewrite every flagged day-1 row of a copy of the sources with a nonsense TR: the savings
+        # table must come out the same.
+        tmp = tempfile.mkdtemp()
+        try:
+            shutil.copytree(SOURCES, os.path.join(tmp, "sources"))
+            path = os.path.join(tmp, "sources", "round4", "tr_sgs226_diaria_via_fabioadr_1991_2014.csv")
+            os.chmod(path, 0o644)
+            with open(path, encoding="utf-8", newline="") as f:
+                lines = f.read().split("\n")
+            changed = 0
+            for i, line in enumerate(lines):
+                cells = line.split(",")
+                if len(cells) == 5 and cells[4].strip() == "1":
+                    cells[3] = "99.9999"
+                    lines[i] = ",".join(cells)
+                    changed += 1
+            self.assertEqual(changed, 120)
+            with open(path, "w", encoding="utf-8", newline="") as f:
+                f.write("\n".join(lines))
+            rebuilt = tables.build_zurivodo13(Sources(os.path.join(tmp, "sources"), build.STANDINS))
+            self.assertEqual(rebuilt.rows, load("zurivodo13.tab"))
+        finally:
+            shutil.rmtree(tmp)
 
     def test_tjsp_rates_chain_back_to_the_factors(self):
         factors = {r[0]: num(r[1]) for r in load("t0001.tab")[1:]}
