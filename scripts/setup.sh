@@ -11,6 +11,11 @@ PACKAGES=(
     clang-format
     xvfb xauth poppler-utils
     fonts-dejavu-core fonts-liberation
+    # The installed-program test: the X platform plugin, keyboard and window titles on the virtual
+    # screen, and the validators of the desktop files.
+    qt6-qpa-plugins xdotool desktop-file-utils appstream shared-mime-info
+    # The Debian package (cpack -G DEB): dpkg-shlibdeps finds the libraries it depends on.
+    dpkg-dev file
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include "cli/calculators.h"
 #include "core/common/errors.h"
 #include "core/common/fileio.h"
+#include "core/common/platform.h"
 #include "core/shell/shell.h"
 #include "print/printing.h"
 
@@ -18,11 +19,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
 
 namespace {
 
@@ -206,9 +202,7 @@ int main(int argc, char** argv) {
         if (!args.output.empty()) ruvivavu::writeFileAtomic(args.output, statement);
         if (!args.pdf.empty()) writePdf(statement, args.pdf, argc, argv);
         if (args.output.empty() && args.pdf.empty()) {
-#ifdef _WIN32
-            _setmode(_fileno(stdout), _O_BINARY);
-#endif
+            ruvivavu::platform::binaryStandardOutput();
             std::fwrite(statement.data(), 1, statement.size(), stdout);
             std::fflush(stdout);
         }

@@ -1,6 +1,8 @@
 // The download program: installs the shipped tables and configuration files into the user's
-// data folder, writes lista.tab and starts the program again. Run without parameters.
+// data folder, writes lista.tab and starts the program again. Its parameters, if any, are handed
+// on to the program it starts (the calculation file the program was asked to open on its first run).
 #include "core/common/errors.h"
+#include "core/common/platform.h"
 #include "core/shell/shell.h"
 #include "core/tools/tableinstall.h"
 
@@ -8,15 +10,7 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
-
-#ifdef _WIN32
-#include <io.h>
-#include <windows.h>
-#define RUVIVAVU_ISATTY(fd) _isatty(fd)
-#else
-#include <unistd.h>
-#define RUVIVAVU_ISATTY(fd) isatty(fd)
-#endif
+#include <vector>
 
 namespace fs = std::filesystem;
 using namespace ruvivavu;
@@ -30,7 +24,7 @@ std::string fromPath(const fs::path& p) {
 
 // On a terminal the user decides; without one the user's newer file is kept.
 bool askReplace(const std::string& name) {
-    if (!RUVIVAVU_ISATTY(0) || !RUVIVAVU_ISATTY(1)) return false;
+    if (!platform::interactiveTerminal()) return false;
     std::cout << "O arquivo " << name << " da pasta de dados é mais novo que o distribuído. Substituir? (s/N) "
               << std::flush;
     std::string answer;
@@ -40,7 +34,7 @@ bool askReplace(const std::string& name) {
 
 }  // namespace
 
-int main(int /*argc*/, char** argv) {
+int main(int argc, char** argv) {
     const std::string program = ruvivavu::shell::runningProgramFolder(argv[0]);
     std::error_code ec;
     const std::string cwd = fromPath(fs::current_path(ec));
@@ -69,7 +63,7 @@ int main(int /*argc*/, char** argv) {
     const std::string again = tools::programToRestart(program);
     if (!again.empty()) {
         std::string error;
-        if (!tools::startDetached(again, {}, error))
+        if (!tools::startDetached(again, std::vector<std::string>(argv + 1, argv + argc), error))
             std::cerr << "download: o programa não pôde ser iniciado: " << error << "\n";
     }
     return 0;

@@ -3,6 +3,7 @@
 
 #include "core/common/encoding.h"
 #include "core/common/errors.h"
+#include "core/common/platform.h"
 
 #include <atomic>
 #include <cerrno>
@@ -12,14 +13,6 @@
 #include <fstream>
 #include <sstream>
 #include <system_error>
-
-#ifdef _WIN32
-#include <process.h>
-#define RUVIVAVU_PID _getpid()
-#else
-#include <unistd.h>
-#define RUVIVAVU_PID getpid()
-#endif
 
 namespace fs = std::filesystem;
 
@@ -82,7 +75,7 @@ void writeFileAtomic(const std::string& path, std::string_view bytes) {
         }
     }
     fs::path temp = target;
-    temp += ".tmp" + std::to_string(RUVIVAVU_PID) + "-" + std::to_string(counter++);
+    temp += ".tmp" + std::to_string(platform::processId()) + "-" + std::to_string(counter++);
     {
         errno = 0;
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);

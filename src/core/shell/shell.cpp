@@ -2,15 +2,12 @@
 #include "core/shell/shell.h"
 
 #include "core/common/fileio.h"
+#include "core/common/platform.h"
 #include "core/common/tablefile.h"
 #include "core/common/text.h"
 
 #include <cstdlib>
 #include <filesystem>
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace ruvivavu::shell {
 
@@ -27,16 +24,8 @@ std::string userDataHome() {
 
 std::string runningProgramFolder(const char* argv0) {
     namespace fs = std::filesystem;
-    fs::path exe;
-#ifdef _WIN32
-    wchar_t buffer[32768];
-    const DWORD n = GetModuleFileNameW(nullptr, buffer, 32768);
-    if (n > 0 && n < 32768) exe = fs::path(std::wstring(buffer, n));
-#else
-    std::error_code error;
-    exe = fs::read_symlink("/proc/self/exe", error);
-    if (error) exe.clear();
-#endif
+    const std::string running = platform::runningProgramPath();
+    fs::path exe(std::u8string(running.begin(), running.end()));
     if (exe.empty()) {
         std::error_code error;
         exe = fs::absolute(fs::path(argv0 ? argv0 : ""), error);

@@ -18,7 +18,12 @@ const char* downloadProgramName() {
 }
 
 std::string downloadProgramPath(const std::string& programFolder) {
-    return joinPath(programFolder, downloadProgramName());
+    const std::string beside = joinPath(programFolder, downloadProgramName());
+    if (fileExists(beside)) return beside;
+    std::string folder = programFolder;
+    for (const char* part : {"..", "libexec", "ruvivavu"}) folder = joinPath(folder, part);
+    const std::string installed = joinPath(folder, downloadProgramName());
+    return fileExists(installed) ? installed : beside;
 }
 
 bool shouldOfferDownload(const std::string& dataFolder, const std::string& programFolder) {

@@ -13,11 +13,13 @@ inline constexpr const char* kFirstRunQuestion =
 // "download" ("download.exe" on Windows).
 const char* downloadProgramName();
 
-// The download program's path in the program folder.
+// The download program's path: beside the program (the build tree, a Windows folder) or in the
+// installed layout's private folder ../libexec/ruvivavu (the name "download" would collide with
+// anything in a folder on PATH), whichever holds it; the path beside the program when neither does.
 std::string downloadProgramPath(const std::string& programFolder);
 
-// Whether to ask the question: the data folder has no `lista.tab` and the program folder holds
-// the download program.
+// Whether to ask the question: the data folder has no `lista.tab` and the download program is at
+// hand.
 bool shouldOfferDownload(const std::string& dataFolder, const std::string& programFolder);
 
 // Starts a program with the given parameter text (split at blanks) detached from this one; the

@@ -4,20 +4,13 @@
 #include "core/common/errors.h"
 #include "core/common/fileio.h"
 #include "core/common/grid.h"
+#include "core/common/platform.h"
 #include "core/common/tablefile.h"
 
 #include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
-
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
 
 namespace fs = std::filesystem;
 
@@ -191,80 +184,8 @@ std::string programToRestart(const std::string& programFolder) {
     return {};
 }
 
-#ifdef _WIN32
-
 bool startDetached(const std::string& program, const std::vector<std::string>& arguments, std::string& error) {
-    std::wstring cmd = L"\"" + toPath(program).wstring() + L"\"";
-    for (const std::string& a : arguments) cmd += L" \"" + toPath(a).wstring() + L"\"";
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS | CREATE_NEW_PROCESS_GROUP,
-                        nullptr, nullptr, &si, &pi)) {
-        error = "CreateProcess failed with code " + std::to_string(GetLastError());
-        return false;
-    }
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return true;
+    return platform::startDetached(program, arguments, error);
 }
-
-#else
-
-bool startDetached(const std::string& program, const std::vector<std::string>& arguments, std::string& error) {
-    if (access(program.c_str(), X_OK) != 0) {
-        error = program + ": " + std::system_category().message(errno);
-        return false;
-    }
-    std::vector<std::string> args = {program};
-    args.insert(args.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-
-    // A pipe closed on exec tells whether the program started; the middle child leaves at once
-    // so the program is adopted by init and never waits on us.
-    int fds[2];
-    if (pipe2(fds, O_CLOEXEC) != 0) {
-        error = std::system_category().message(errno);
-        return false;
-    }
-    const pid_t child = fork();
-    if (child < 0) {
-        error = std::system_category().message(errno);
-        close(fds[0]);
-        close(fds[1]);
-        return false;
-    }
-    if (child == 0) {
-        close(fds[0]);
-        setsid();
-        const pid_t grandchild = fork();
-        if (grandchild == 0) {
-            execv(argv[0], argv.data());
-            const int err = errno;
-            (void)!write(fds[1], &err, sizeof err);
-            _exit(127);
-        }
-        if (grandchild < 0) {
-            const int err = errno;
-            (void)!write(fds[1], &err, sizeof err);
-        }
-        _exit(0);
-    }
-    close(fds[1]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    int err = 0;
-    const ssize_t n = read(fds[0], &err, sizeof err);
-    close(fds[0]);
-    if (n == static_cast<ssize_t>(sizeof err)) {
-        error = program + ": " + std::system_category().message(err);
-        return false;
-    }
-    return true;
-}
-
-#endif
 
 }  // namespace ruvivavu::tools

@@ -12,6 +12,7 @@
 #include "gui/common/guard.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -28,6 +29,8 @@
 namespace ruvivavu::gui {
 
 namespace {
+
+const QString kTitle = QStringLiteral("Expurgos FGTS");
 
 QLabel* label(const QString& text, QWidget* parent) {
     auto* l = new QLabel(text, parent);
@@ -63,7 +66,7 @@ void setRadio(QRadioButton* a, QRadioButton* b, bool aOn, bool bOn) {
 FgtsWindow::FgtsWindow(shell::Shell& shell, QWidget* parent)
     : QWidget(parent, Qt::Window), shell_(shell), calculator_(shell) {
     setObjectName(QStringLiteral("FormFGTS"));
-    setWindowTitle(QStringLiteral("Expurgos FGTS"));
+    setWindowTitle(kTitle);
     setAttribute(Qt::WA_QuitOnClose, false);  // closing the main window ends the program
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -317,6 +320,7 @@ void FgtsWindow::leaveField() {
 void FgtsWindow::launch() {
     shell_.enablePreview();
     calculator_.launch();
+    setWindowTitle(kTitle);
     showPage(0);
     show();
     raise();
@@ -377,9 +381,19 @@ void FgtsWindow::open() {
     if (path.isEmpty()) {
         calculator_.page = 0;
         calculator_.finishEnabled = false;
-    } else {
-        guarded(this, [&] { calculator_.open(ss(path)); });
+    } else if (guarded(this, [&] { calculator_.open(ss(path)); })) {
+        setWindowTitle(kTitle + QStringLiteral(" - ") + QFileInfo(path).fileName());
     }
+    writeFields();
+    showPage(0);
+}
+
+void FgtsWindow::openFile(const QString& path) {
+    if (!isVisible()) launch();
+    if (!takeTyping()) return;
+    showPage(0);
+    if (guarded(this, [&] { calculator_.open(ss(path)); }))
+        setWindowTitle(kTitle + QStringLiteral(" - ") + QFileInfo(path).fileName());
     writeFields();
     showPage(0);
 }

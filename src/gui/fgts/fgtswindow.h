@@ -40,6 +40,9 @@ public:
     void previous();
     void reset();
     void open();
+    // Opens a calculation file without asking for it (a file given to the program), opening the
+    // window first; the title then names the file.
+    void openFile(const QString& path);
     void openBackup();
     void saveCalculation();
     void finish();

@@ -11,6 +11,8 @@ void install(MainWindow& mainWindow) {
     auto* window = new FgtsWindow(mainWindow.shell());
     QObject::connect(&mainWindow, &QObject::destroyed, window, [window] { delete window; });
     mainWindow.setCommandHandler(Command::FgtsPurge, [window] { window->launch(); });
+    // A ".fg" file given to the program opens in the FGTS purge calculator.
+    mainWindow.setFileHandler(QStringLiteral("fg"), [window](const QString& path) { window->openFile(path); });
 }
 
 }  // namespace ruvivavu::gui::fgts

@@ -17,6 +17,7 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -607,7 +608,19 @@ void DailySavingsWindow::openCalculation() {
     syncFromModel();
     const QString path = chooseFile(this, false);
     if (path.isEmpty()) return;
-    act([&] { model_.open(ss(path)); });
+    openCalculationFile(path);
+}
+
+void DailySavingsWindow::openCalculationFile(const QString& path) {
+    leaveGrids();
+    model_.page = 0;
+    if (act([&] { model_.open(ss(path)); }))
+        setWindowTitle(kAppTitle + QStringLiteral(" - ") + QFileInfo(path).fileName());
+}
+
+void DailySavingsWindow::startCalculation() {
+    setWindowTitle(kAppTitle);
+    act([this] { model_.launch(); });
 }
 
 void DailySavingsWindow::saveCalculation() {

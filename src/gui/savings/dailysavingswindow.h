@@ -50,6 +50,11 @@ public:
     // the last finished calculation under a name the user chooses.
     void openCalculation();
     void saveCalculation();
+    // Opens a calculation file without asking for it (a file given to the program); the title
+    // then names the file.
+    void openCalculationFile(const QString& path);
+    // "Poupança Diária": a new calculation, the title naming no file.
+    void startCalculation();
     // "Para Salvar o Cálculo Clique Aqui": everything "Finalizar" does, then "Salvar".
     void finishAndSave();
 

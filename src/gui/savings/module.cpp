@@ -82,13 +82,13 @@ void install(MainWindow& mainWindow) {
     });
 
     // "Poupança Diária - com opções de configuração" (the pop-up twin enables the preview first).
-    mainWindow.setCommandHandler(Command::DailySavings, [module] {
-        module->dailySavings->launch();
-        module->dailySavingsWindow->syncFromModel();
-    });
+    mainWindow.setCommandHandler(Command::DailySavings, [module] { module->dailySavingsWindow->startCalculation(); });
     // The calculation-file routines of the main window.
     mainWindow.setCommandHandler(Command::SaveCalculation, [module] { module->dailySavingsWindow->saveCalculation(); });
     mainWindow.setCommandHandler(Command::OpenCalculation, [module] { module->dailySavingsWindow->openCalculation(); });
+    // A ".e12" file given to the program opens in the daily-savings calculator.
+    mainWindow.setFileHandler(QStringLiteral("e12"),
+                              [module](const QString& path) { module->dailySavingsWindow->openCalculationFile(path); });
 }
 
 }  // namespace ruvivavu::gui::savings

@@ -1,4 +1,5 @@
 // Program entry: folders, the main window and every calculator window, then the event loop.
+// Usage: ruvivavu [CALCULO]  (a .e12 or .fg calculation file to open).
 #include "core/shell/shell.h"
 #include "gui/shell/application.h"
 #include "gui/shell/icons.h"
@@ -26,6 +27,10 @@ int main(int argc, char** argv) {
     gui::savings::install(mainWindow);
     gui::tools::install(mainWindow);
     gui::fgts::install(mainWindow);
+    // "ruvivavu CALCULO": a calculation file (as a file manager hands one over) opens in its
+    // calculator once the main window is up.
+    if (const QStringList arguments = QCoreApplication::arguments(); arguments.size() > 1)
+        mainWindow.setStartupFile(arguments.at(1));
 
     // Filling the screen first keeps the window full-size where no window manager maximises it.
     if (const QScreen* screen = mainWindow.screen()) mainWindow.setGeometry(screen->availableGeometry());

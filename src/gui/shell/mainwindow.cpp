@@ -42,6 +42,7 @@
 #include <QVBoxLayout>
 
 #include <map>
+#include <utility>
 
 namespace ruvivavu::gui {
 
@@ -50,6 +51,13 @@ namespace {
 const QString kNotAvailable = QStringLiteral("Esta função não está disponível nesta versão do programa.");
 const QString kNothingToPrint = QStringLiteral("Nenhum demonstrativo para imprimir.");
 const QString kFirstRunQuestion = QString::fromUtf8(tools::kFirstRunQuestion);
+
+// The calculation files of the calculators this program does not have yet: their types are known
+// to the desktop, so a file manager may hand one over.
+bool isFutureCalculationType(const QString& extension) {
+    return extension == QLatin1String("e20") || extension == QLatin1String("ex20") ||
+           extension == QLatin1String("jfgts");
+}
 
 // The report viewer: until a statement is shown it says where the statements will appear.
 class ReportViewer : public QTextBrowser {
@@ -90,6 +98,8 @@ struct MainWindow::Private {
     std::map<Command, QAction*> firstEntries;
     std::map<Command, std::function<void()>> handlers;
     std::multimap<int, std::function<void()>> steps;
+    std::map<QString, std::function<void(const QString&)>> fileHandlers;
+    QString startupFile;
     QString documentPath;  // the file shown in the viewer; empty for a page made in memory
     QPrinter printer{QPrinter::HighResolution};
     QString pdfFolder;
@@ -479,6 +489,37 @@ void MainWindow::runCommand(Command command) {
     syncPreviewAction();
 }
 
+void MainWindow::setFileHandler(const QString& extension, std::function<void(const QString& path)> handler) {
+    d_->fileHandlers[extension.toLower()] = std::move(handler);
+}
+
+void MainWindow::openFile(const QString& path) {
+    const QFileInfo file(path);
+    const QString extension = file.suffix().toLower();
+    const QString shown = QDir::toNativeSeparators(file.absoluteFilePath());
+    auto it = d_->fileHandlers.find(extension);
+    if (!file.isFile()) {
+        showMessage(this, QStringLiteral("O arquivo não foi encontrado: ") + shown);
+    } else if (it != d_->fileHandlers.end() && it->second) {
+        std::function<void(const QString&)> handler = it->second;
+        guarded(this, [&] { handler(file.absoluteFilePath()); });
+    } else if (isFutureCalculationType(extension)) {
+        showMessage(this, QStringLiteral("O programa ainda não tem a calculadora dos arquivos .") + extension +
+                              QStringLiteral("; o arquivo não foi aberto: ") + shown);
+    } else {
+        QStringList known;
+        for (const auto& [name, handler] : d_->fileHandlers) known << QLatin1Char('.') + name;
+        showMessage(this, QStringLiteral("O programa não abre este tipo de arquivo: ") + shown +
+                              QStringLiteral("\nOs cálculos que ele abre: ") + known.join(QStringLiteral(", ")) +
+                              QLatin1Char('.'));
+    }
+    syncPreviewAction();
+}
+
+void MainWindow::setStartupFile(const QString& path) {
+    d_->startupFile = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+}
+
 void MainWindow::addStartupStep(int step, std::function<void()> load) {
     d_->steps.emplace(step, std::move(load));
 }
@@ -526,16 +567,26 @@ void MainWindow::firstShow() {
         for (auto& [step, load] : d_->steps) load();
     });
     syncPreviewAction();
+    const QString startupFile = std::exchange(d_->startupFile, QString());
     if (!loaded) return;
 
-    // The first-run check: without the tables, offer to fetch them and end the program.
-    guarded(this, [this] {
+    // The first-run check: without the tables, offer to fetch them and end the program. The
+    // download program starts it again, with the file it was asked to open.
+    bool closing = false;
+    guarded(this, [&] {
         if (!tools::shouldOfferDownload(shell_.dataFolder, shell_.programFolder)) return;
         const QString downloadProgram = qs(tools::downloadProgramPath(shell_.programFolder));
         if (!askYesNo(this, kFirstRunQuestion)) return;
-        QProcess::startDetached(downloadProgram, {});  // a failure to start is not reported
+        QStringList arguments;
+        if (!startupFile.isEmpty()) arguments << startupFile;
+        QProcess::startDetached(downloadProgram, arguments);  // a failure to start is not reported
+        closing = true;
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     });
+    // The file opens once the main window is on screen, above it.
+    if (!closing && !startupFile.isEmpty())
+        QMetaObject::invokeMethod(
+            this, [this, startupFile] { openFile(startupFile); }, Qt::QueuedConnection);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -84,6 +84,16 @@ public:
     // then runs the same handler.)
     void runCommand(Command command);
 
+    // Opening a calculation file given to the program (its command line, a file manager): the
+    // calculator that registered the file's extension (lower case, no dot) opens it.
+    void setFileHandler(const QString& extension, std::function<void(const QString& path)> handler);
+    // Opens a calculation file in its calculator. A missing file, a type the program does not know
+    // and a calculator it does not have yet are told in a message; the program goes on.
+    void openFile(const QString& path);
+    // The file the program was started with: opened when the first show is done, or handed to the
+    // download program when the first run installs the tables (it restarts the program with it).
+    void setStartupFile(const QString& path);
+
     // Start-up loading steps supplied by the calculators (numbered as in the first-show sequence:
     // 3 fgtsjuros.tab, 4 planos.ini, 5 cabecalho.dat, 6 rodape.dat, 8 indice.ini). The first show
     // runs its own steps and these in order.

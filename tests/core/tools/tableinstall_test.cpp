@@ -188,6 +188,35 @@ TEST(FirstRun, AsksOnlyWithoutListaAndWithTheDownloadProgram) {
                  "O programa está ainda sem tabelas, é necessário baixá-las da Internet, continuar?");
 }
 
+TEST(FirstRun, FindsTheInstalledDownloadProgramInItsPrivateFolder) {
+    TempFolder root, data;
+    const std::string bin = root.file("bin/");
+    fs::create_directories(bin);
+    EXPECT_FALSE(shouldOfferDownload(data.path(), bin));
+    const std::string installed = root.file("libexec/ruvivavu/") + downloadProgramName();
+    write(installed, "#!/bin/sh\n");
+    EXPECT_EQ(fs::canonical(downloadProgramPath(bin)), fs::canonical(installed));
+    EXPECT_TRUE(shouldOfferDownload(data.path(), bin));
+    // The one beside the program (the build tree) wins.
+    write(bin + downloadProgramName(), "#!/bin/sh\n");
+    EXPECT_EQ(downloadProgramPath(bin), bin + downloadProgramName());
+}
+
+TEST(FirstRun, TheInstalledDownloadProgramFindsTheTablesAndTheProgram) {
+    // The installed layout: bin/ruvivavu, libexec/ruvivavu/download, share/ruvivavu/data.
+    TempFolder root;
+    const std::string privateFolder = root.file("libexec/ruvivavu/");
+    fs::create_directories(privateFolder);
+    write(root.file("share/ruvivavu/data/lista.tab"), "Arquivo\t\r\n");
+    EXPECT_EQ(fs::canonical(shippedDataFolder(privateFolder)), fs::canonical(root.file("share/ruvivavu/data")));
+#ifdef _WIN32
+    write(root.file("bin/ruvivavu.exe"), "");
+#else
+    write(root.file("bin/ruvivavu"), "");
+#endif
+    EXPECT_FALSE(programToRestart(privateFolder).empty());
+}
+
 #ifndef _WIN32
 TEST(FirstRun, StartsAProgramDetached) {
     TempFolder dir;

@@ -1,0 +1,26 @@
+// What differs between Linux and Windows: every call of a system's own interface (POSIX or Win32)
+// is made in platform.cpp, so the rest of the program builds on both as it is.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace ruvivavu::platform {
+
+// This process's id (temporary file names).
+long processId();
+
+// The running program's file, as the system tells it (UTF-8); empty where it cannot.
+std::string runningProgramPath();
+
+// Whether standard input and output are both a terminal (someone can be asked).
+bool interactiveTerminal();
+
+// Standard output written byte for byte (Windows would turn "\n" into "\r\n").
+void binaryStandardOutput();
+
+// Starts a program detached from the caller (it outlives it), with the given arguments (UTF-8).
+// Answers false, with the reason in `error`, when it could not be started.
+bool startDetached(const std::string& program, const std::vector<std::string>& arguments, std::string& error);
+
+}  // namespace ruvivavu::platform
