@@ -46,6 +46,11 @@ QString chooseFile(QWidget* parent, bool save) {
                                QStringLiteral("Quorvel (*.e12 *.E12)"), QStringLiteral("e12"), QString()});
 }
 
+// The month-by-month court-debt window is titled by its caption, which names its table.
+QString titleOf(const DailySavings& model) {
+    return model.caption.empty() ? kAppTitle : qs(model.caption);
+}
+
 int slot(DailySavingsWindow::GridId id) {
     return static_cast<int>(id);
 }
@@ -90,7 +95,7 @@ DailySavingsWindow::DailySavingsWindow(QWidget* mainWindow, DailySavings& model,
       planWindow_(planWindow),
       indexWindow_(indexWindow) {
     setObjectName(QStringLiteral("DailySavingsWindow"));
-    setWindowTitle(kAppTitle);
+    setWindowTitle(titleOf(model_));
 
     // Top bar.
     auto* top = new QFrame(this);
@@ -241,6 +246,8 @@ QWidget* DailySavingsWindow::buildPlanPage() {
     adicionar->setObjectName(QStringLiteral("AdicionarExpurgo"));
     auto* configurar = new QPushButton(QStringLiteral("Configurar Índice"), page);
     configurar->setObjectName(QStringLiteral("ConfigurarIndice"));
+    // The court-debt calculator applies no index-application table.
+    configurar->setVisible(indexWindow_ != nullptr);
 
     auto* group = new QGroupBox(QStringLiteral(" Escolha os Expurgos"), page);
     group->setObjectName(QStringLiteral("planGroup"));
@@ -615,12 +622,16 @@ void DailySavingsWindow::openCalculationFile(const QString& path) {
     leaveGrids();
     model_.page = 0;
     if (act([&] { model_.open(ss(path)); }))
-        setWindowTitle(kAppTitle + QStringLiteral(" - ") + QFileInfo(path).fileName());
+        setWindowTitle(titleOf(model_) + QStringLiteral(" - ") + QFileInfo(path).fileName());
 }
 
 void DailySavingsWindow::startCalculation() {
-    setWindowTitle(kAppTitle);
+    setWindowTitle(titleOf(model_));
     act([this] { model_.launch(); });
+}
+
+void DailySavingsWindow::startMonthlyCalculation(const std::string& caption) {
+    if (act([&] { model_.launchMonthly(caption); })) setWindowTitle(titleOf(model_));
 }
 
 void DailySavingsWindow::saveCalculation() {

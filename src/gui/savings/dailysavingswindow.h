@@ -55,6 +55,9 @@ public:
     void openCalculationFile(const QString& path);
     // "Poupança Diária": a new calculation, the title naming no file.
     void startCalculation();
+    // The month-by-month court-debt entries: the calculator launched with the caption of its court
+    // table (the window keeps the caption as its title).
+    void startMonthlyCalculation(const std::string& caption);
     // "Para Salvar o Cálculo Clique Aqui": everything "Finalizar" does, then "Salvar".
     void finishAndSave();
 

@@ -27,29 +27,39 @@ public:
           planTable(std::make_unique<ruvivavu::shell::PlanTable>()),
           yieldOverrides(std::make_unique<ruvivavu::shell::IndexApplicationTable>()),
           dailySavings(
-              std::make_unique<ruvivavu::dailysavings::DailySavings>(mainWindow.shell(), *planTable, *yieldOverrides)) {
+              std::make_unique<ruvivavu::dailysavings::DailySavings>(mainWindow.shell(), *planTable, *yieldOverrides)),
+          courtDebt(std::make_unique<ruvivavu::dailysavings::DailySavings>(
+              mainWindow.shell(), *planTable, *yieldOverrides, ruvivavu::dailysavings::Variant::CourtDebtMonthly)) {
         planTableWindow = new PlanTableWindow(&mainWindow, mainWindow.shell(), *planTable);
         indexTableWindow = new IndexTableWindow(&mainWindow, mainWindow.shell(), *yieldOverrides);
         dailySavingsWindow = new DailySavingsWindow(&mainWindow, *dailySavings, planTableWindow, indexTableWindow);
+        courtDebtWindow = new DailySavingsWindow(&mainWindow, *courtDebt, planTableWindow, nullptr);
+        courtDebtWindow->setObjectName(QStringLiteral("CourtDebtMonthlyWindow"));
         // The plan list on screen follows the table's "Gravar" (the model rebuilds its items
         // first, it registered before this).
         listener = planTable->addPlanListListener([this] {
             if (dailySavingsWindow) dailySavingsWindow->syncFromModel();
+            if (courtDebtWindow) courtDebtWindow->syncFromModel();
         });
     }
 
     ~SavingsModule() override {
         planTable->removePlanListListener(listener);
         delete dailySavingsWindow.data();
+        delete courtDebtWindow.data();
         delete planTableWindow.data();
         delete indexTableWindow.data();
         dailySavings.reset();
+        courtDebt.reset();
     }
 
     std::unique_ptr<ruvivavu::shell::PlanTable> planTable;
     std::unique_ptr<ruvivavu::shell::IndexApplicationTable> yieldOverrides;
     std::unique_ptr<ruvivavu::dailysavings::DailySavings> dailySavings;
+    // The month-by-month court-debt calculator: the same model and window on a court table.
+    std::unique_ptr<ruvivavu::dailysavings::DailySavings> courtDebt;
     QPointer<DailySavingsWindow> dailySavingsWindow;
+    QPointer<DailySavingsWindow> courtDebtWindow;
     QPointer<PlanTableWindow> planTableWindow;
     QPointer<IndexTableWindow> indexTableWindow;
     int listener = 0;
@@ -65,16 +75,22 @@ void install(MainWindow& mainWindow) {
     mainWindow.addStartupStep(4, [module, &shell] {
         module->planTable->loadAtStart(shell);
         module->dailySavings->loadPlansAtStart();
+        module->courtDebt->loadPlansAtStart();
         module->planTableWindow->refresh();
         module->dailySavingsWindow->syncFromModel();
+        module->courtDebtWindow->syncFromModel();
     });
     mainWindow.addStartupStep(5, [module] {
         module->dailySavings->loadHeaderAtStart();
+        module->courtDebt->loadHeaderAtStart();
         module->dailySavingsWindow->syncFromModel();
+        module->courtDebtWindow->syncFromModel();
     });
     mainWindow.addStartupStep(6, [module] {
         module->dailySavings->loadFooterAtStart();
+        module->courtDebt->loadFooterAtStart();
         module->dailySavingsWindow->syncFromModel();
+        module->courtDebtWindow->syncFromModel();
     });
     mainWindow.addStartupStep(8, [module, &shell] {
         module->yieldOverrides->loadAtStart(shell);
@@ -83,6 +99,13 @@ void install(MainWindow& mainWindow) {
 
     // "Poupança Diária - com opções de configuração" (the pop-up twin enables the preview first).
     mainWindow.setCommandHandler(Command::DailySavings, [module] { module->dailySavingsWindow->startCalculation(); });
+    // The month-by-month court-debt entries; the São Paulo one loads tjsp.tab from either menu.
+    mainWindow.setCommandHandler(Command::SaoPauloMonthly, [module] {
+        module->courtDebtWindow->startMonthlyCalculation(ruvivavu::dailysavings::kSaoPauloMonthlyCaption);
+    });
+    mainWindow.setCommandHandler(Command::MinasMonthly, [module] {
+        module->courtDebtWindow->startMonthlyCalculation(ruvivavu::dailysavings::kMinasMonthlyCaption);
+    });
     // The calculation-file routines of the main window.
     mainWindow.setCommandHandler(Command::SaveCalculation, [module] { module->dailySavingsWindow->saveCalculation(); });
     mainWindow.setCommandHandler(Command::OpenCalculation, [module] { module->dailySavingsWindow->openCalculation(); });
