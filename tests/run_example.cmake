@@ -1,6 +1,10 @@
 # Runs the command-line tool on one example calculation and compares its statement with the
 # checked one.
-execute_process(COMMAND ${CLI} --dados ${DATA} --saida ${OUTPUT} ${INPUT}
+set(calculator_option "")
+if(CALCULATOR)
+  set(calculator_option --calculadora ${CALCULATOR})
+endif()
+execute_process(COMMAND ${CLI} --dados ${DATA} ${calculator_option} --saida ${OUTPUT} ${INPUT}
                 RESULT_VARIABLE rc ERROR_VARIABLE err)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "ruvivavu-cli failed (${rc}): ${err}")

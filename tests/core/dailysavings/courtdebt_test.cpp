@@ -5,6 +5,7 @@
 #include "core/common/indextable.h"
 #include "core/common/text.h"
 #include "core/dailysavings/fixture.h"
+#include "core/dailysavings/headlessrun.h"
 #include "core/dailysavings/sheet.h"
 #include "core/dailysavings/statement.h"
 
@@ -123,6 +124,28 @@ TEST(CourtDebtMonthly, LaunchNeedsTheCaptionsTableAndNovoReloadsIt) {
     EXPECT_EQ(latestMonth(c.shell.indice), "03/1990");
     c.model.launchMonthly(kMinasMonthlyCaption);
     EXPECT_EQ(latestMonth(c.shell.indice), "02/1980");
+}
+
+// The command-line run of a saved court-debt calculation gives the bytes the window wrote.
+TEST(CourtDebtMonthly, HeadlessRunGivesTheWindowsStatement) {
+    Calculator c(Variant::CourtDebtMonthly);
+    typeTwoPlanCase(c);
+    std::filesystem::copy_file(c.file("zurivodo13.tab"), c.file("tjsp.tab"));
+    c.planTable.save(c.shell);
+    c.model.saveHeaderFooter();
+    c.shell.saveFontIni();
+    c.model.caption = kSaoPauloMonthlyCaption;
+    c.goTo(6);
+    c.model.finish();
+    const std::string saved = c.folder.path + "/tjsp.e12";
+    c.model.saveCopy(saved);
+    const std::string window = readFileBytes(c.file("teste.html"));
+    deleteFile(c.file("teste.html"));
+
+    shell::Shell fresh;
+    fresh.dataFolder = c.folder.path;
+    EXPECT_EQ(runSaoPauloMonthlyFile(fresh, saved), window);
+    EXPECT_FALSE(fileExists(c.file("teste.html")));
 }
 
 }  // namespace dailysavings_test
