@@ -4,6 +4,7 @@
 #include "core/common/errors.h"
 #include "core/dailysavings/headlessrun.h"
 #include "core/fgts/headlessrun.h"
+#include "core/saopaulo/headlessrun.h"
 #include "core/shell/shell.h"
 
 #include <array>
@@ -13,11 +14,12 @@ namespace ruvivavu::cli {
 namespace {
 
 // The month-by-month court-debt calculators read the same .e12 files as daily savings: they are
-// chosen by name.
+// chosen by name. A .e12 file beginning with "estados" is a São Paulo court-debt calculation.
 constexpr std::array kCalculators{
     Calculator{"poupanca", ".e12", "Vers 1.2", &dailysavings::runCalculationFile},
     Calculator{"sp-mes", ".e12", "", &dailysavings::runSaoPauloMonthlyFile},
     Calculator{"mg-mes", ".e12", "", &dailysavings::runMinasMonthlyFile},
+    Calculator{"", ".e12", "estados", &saopaulo::runCalculationFile},
     Calculator{"", ".fg", "", &fgts::runCalculationFile},
 };
 

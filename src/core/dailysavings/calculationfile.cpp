@@ -17,36 +17,34 @@ std::string flag(bool value) {
     return value ? "true" : "false";
 }
 
+}  // namespace
+
 void writeBlock(std::vector<std::string>& lines, const StringGrid& grid) {
     lines.push_back(std::to_string(grid.rowCount()));
     for (int row = 1; row < grid.rowCount(); ++row) lines.push_back(GetCommaText(grid, row));
 }
 
-// The lines of a calculation file, read one after another; past the end every line is empty.
-class LineReader {
-public:
-    explicit LineReader(const std::string& bytes) : lines_(splitLines(cp1252ToUtf8(bytes))) {}
-    std::string next() { return pos_ < lines_.size() ? lines_[pos_++] : std::string(); }
-    size_t remaining() const { return lines_.size() - std::min(pos_, lines_.size()); }
+LineReader::LineReader(const std::string& bytes) : lines_(splitLines(cp1252ToUtf8(bytes))) {}
 
-    void readBlock(StringGrid& grid) {
-        const int count = StrToInt(next());
-        // A count beyond the file's end cannot be honoured: the grid gets the rows present.
-        const int rows = std::min<long long>(count, static_cast<long long>(remaining()) + 1);
-        grid.setRowCount(rows);
-        for (int row = 1; row < rows; ++row) SetCommaText(grid, row, next());
-    }
+std::string LineReader::next() {
+    return pos_ < lines_.size() ? lines_[pos_++] : std::string();
+}
 
-private:
-    std::vector<std::string> lines_;
-    size_t pos_ = 0;
-};
+size_t LineReader::remaining() const {
+    return lines_.size() - std::min(pos_, lines_.size());
+}
+
+void LineReader::readBlock(StringGrid& grid) {
+    const int count = StrToInt(next());
+    // A count beyond the file's end cannot be honoured: the grid gets the rows present.
+    const int rows = std::min<long long>(count, static_cast<long long>(remaining()) + 1);
+    grid.setRowCount(rows);
+    for (int row = 1; row < rows; ++row) SetCommaText(grid, row, next());
+}
 
 std::string tooManyPlans(int extra) {
     return "O arquivo possui " + std::to_string(extra) + " Plano(s) adicionai(s), impossível abrir";
 }
-
-}  // namespace
 
 std::string writeCalculation(const DailySavings& c) {
     std::vector<std::string> lines;

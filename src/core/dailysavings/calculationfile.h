@@ -5,7 +5,10 @@
 // amounts paid back, the monthly-interest switch and its periods.
 #pragma once
 
+#include "core/common/grid.h"
+
 #include <string>
+#include <vector>
 
 namespace ruvivavu::dailysavings {
 
@@ -16,6 +19,27 @@ inline constexpr const char* kFormatMark = "Vers 1.2";
 
 // The calculation as Windows-1252 bytes with CR LF (salvarx).
 std::string writeCalculation(const DailySavings& calculation);
+
+// A grid block: the row count (heading row included), then one comma-text line per data row.
+void writeBlock(std::vector<std::string>& lines, const StringGrid& grid);
+
+// The lines of a calculation file (bytes as on disk), read one after another; past the end every
+// line is empty.
+class LineReader {
+public:
+    explicit LineReader(const std::string& bytes);
+    std::string next();
+    size_t remaining() const;
+    // A grid block into `grid`; ConversionError for a count line that is no integer.
+    void readBlock(StringGrid& grid);
+
+private:
+    std::vector<std::string> lines_;
+    size_t pos_ = 0;
+};
+
+// "O arquivo possui <extra> Plano(s) adicionai(s), impossível abrir".
+std::string tooManyPlans(int extra);
 
 // The first line of a file's bytes (the format mark of a calculation file).
 std::string firstLine(const std::string& bytes);

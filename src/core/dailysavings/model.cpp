@@ -10,6 +10,7 @@
 #include "core/common/text.h"
 #include "core/dailysavings/calculationfile.h"
 #include "core/dailysavings/interest.h"
+#include "core/dailysavings/pages.h"
 #include "core/dailysavings/sheet.h"
 #include "core/dailysavings/statement.h"
 #include "core/shell/plantables.h"
@@ -184,39 +185,7 @@ void DailySavings::shown() {
 // ---- Plan list ----
 
 void DailySavings::planListClicked() {
-    const StringGrid& table = planTable_.grid;
-    chosenPlans.setRowCount(table.rowCount() + 1);
-    chosenPlans.setColCount(3);
-    clearDataRows(chosenPlans);
-    for (int a = 1; a < table.rowCount(); ++a) {
-        if (a - 1 < static_cast<int>(planList.size()) && planList[static_cast<size_t>(a - 1)].checked) {
-            chosenPlans.setCell(0, a, table.cell(shell::PlanTable::Name, a));
-            chosenPlans.setCell(1, a, table.cell(shell::PlanTable::Month, a));
-            chosenPlans.setCell(2, a, table.cell(shell::PlanTable::Percent, a));
-        }
-    }
-    const int last = chosenPlans.rowCount() - 1;
-    chosenPlans.setCell(0, last, "Atualizar até");
-    chosenPlans.setCell(1, last, latestMonth(shell_.indice));
-    // Pack the chosen planList from row 1, keeping the "Atualizar até" row last.
-    int row = 1;
-    while (row < chosenPlans.rowCount() - 1) {
-        if (!checkinteiro(chosenPlans.cell(1, row)))
-            RemoveLinha(chosenPlans, row);
-        else
-            ++row;
-    }
-    if (chosenPlans.rowCount() > 2) {
-        differences.setRowCount(chosenPlans.rowCount() - 1);
-        for (int r = 1; r < chosenPlans.rowCount() - 1; ++r) {
-            const std::string& month = chosenPlans.cell(1, r);
-            differences.setCell(0, r, chosenPlans.cell(0, r));
-            differences.setCell(1, r, month);
-            differences.setCell(2, r, chosenPlans.cell(2, r));
-            differences.setCell(3, r, FormatDate("mm/yyyy", IncMonth(StrToDate("01/" + month), 1)));
-        }
-    }
-    chosenPlans.setColCount(2);
+    rebuildChosenPlans(planTable_, planList, shell_.indice, "Atualizar até", chosenPlans, differences);
 }
 
 void DailySavings::setPlanChecked(int item, bool checked) {
@@ -233,56 +202,23 @@ void DailySavings::rebuildPlanList() {
 // ---- Cell rules ----
 
 void DailySavings::leaveChosenPlans() {
-    for (int row = 1; row < chosenPlans.rowCount(); ++row) {
-        const std::string& text = chosenPlans.cell(1, row);
-        chosenPlans.setCell(1, row, checkinteiro(text) ? validadataMA(text) : std::string());
-    }
+    repairPlanMonths(chosenPlans);
 }
 
 void DailySavings::leaveBalances() {
-    // A "Dia base" without a digit is left alone rather than read: the rows added on reaching
-    // the balance page start blank, and reaching the difference page puts "1" into them.
-    for (int row = 1; row < balances.rowCount(); ++row) {
-        if (checkinteiro(balances.cell(3, row))) {
-            if (std::trunc(RemovePonto(balances.cell(3, row))) > 28) balances.setCell(3, row, "28");
-            const Number day = std::trunc(RemovePonto(balances.cell(3, row)));
-            // An anniversary day below 1 has no column in the index table.
-            if (day < 1)
-                balances.setCell(3, row, "1");
-            else if (day < 10)
-                balances.setCell(3, row, std::to_string(static_cast<long long>(day)));
-        }
-        if (checkinteiro(balances.cell(4, row)))
-            balances.setCell(4, row, FormatFloat(kMoney, RemovePontoTodos(balances.cell(4, row))));
-    }
+    repairBalances(balances);
 }
 
 void DailySavings::leaveDifferences() {
-    for (int row = 1; row < differences.rowCount(); ++row) {
-        for (int col : {1, 3}) {
-            const std::string& text = differences.cell(col, row);
-            if (checkinteiro(text)) differences.setCell(col, row, validadataMA(text));
-        }
-    }
+    repairDifferenceMonths(differences);
 }
-
-namespace {
-void repairDates(StringGrid& grid) {
-    for (int row = 1; row < grid.rowCount(); ++row) {
-        for (int col : {0, 1}) {
-            const std::string& text = grid.cell(col, row);
-            if (checkinteiro(text)) grid.setCell(col, row, validadata(text));
-        }
-    }
-}
-}  // namespace
 
 void DailySavings::leaveCourtInterest() {
-    repairDates(courtInterest);
+    repairPeriodDates(courtInterest);
 }
 
 void DailySavings::leaveMonthlyInterest() {
-    repairDates(monthlyInterest);
+    repairPeriodDates(monthlyInterest);
 }
 
 void DailySavings::leaveGrid(GridId id) {
@@ -340,7 +276,7 @@ void DailySavings::reachPage(int reached) {
             layOutPaidBack(chosenPlans, paidBack);
             break;
         case 2:
-            prepareDifferences();
+            dailysavings::prepareDifferences(balances, differences);
             computeDifferences(planTable_, balances, differences);
             break;
         case 4:
@@ -373,37 +309,10 @@ void DailySavings::checkPlansChosen() {
     }
 }
 
-void DailySavings::defaultBalances() {
-    for (int row = 1; row < balances.rowCount(); ++row) {
-        if (!checkinteiro(balances.cell(3, row))) balances.setCell(3, row, "1");
-        if (!checkinteiro(balances.cell(4, row))) balances.setCell(4, row, "0,00");
-    }
-}
-
 void DailySavings::layOutBalances() {
-    defaultBalances();
-    if (chosenPlans.rowCount() > 2) {
-        balances.setRowCount(chosenPlans.rowCount() - 1);
-        for (int row = 1; row <= chosenPlans.rowCount() - 2; ++row) {
-            balances.setCell(0, row, chosenPlans.cell(0, row));
-            balances.setCell(1, row, chosenPlans.cell(1, row));
-        }
-    }
-    fillCurrencies(shell_.indice, balances, 1, 2);
     // The court-debt tables give every month's currency; the plan table's is the savings account's.
-    if (variant == Variant::CourtDebtMonthly) return;
-    for (int row = 1; row < balances.rowCount(); ++row) {
-        const int t = planTable_.firstRowNamed(balances.cell(0, row));
-        if (t >= 0) balances.setCell(2, row, planTable_.grid.cell(shell::PlanTable::Currency, t));
-    }
-}
-
-void DailySavings::prepareDifferences() {
-    defaultBalances();
-    for (int row = 1; row < balances.rowCount(); ++row) {
-        if (!checkinteiro(balances.cell(4, row))) balances.setCell(4, row, "0");
-        if (!checkinteiro(differences.cell(2, row))) differences.setCell(2, row, "0");
-    }
+    dailysavings::layOutBalances(chosenPlans, shell_.indice,
+                                 variant == Variant::CourtDebtMonthly ? nullptr : &planTable_, balances);
 }
 
 void DailySavings::clearSheet() {

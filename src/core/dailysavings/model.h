@@ -16,6 +16,7 @@
 #pragma once
 
 #include "core/common/grid.h"
+#include "core/dailysavings/pages.h"
 
 #include <functional>
 #include <string>
@@ -31,12 +32,6 @@ namespace ruvivavu::dailysavings {
 
 // The grids of the wizard, for the generic accessors below.
 enum class GridId { ChosenPlans, Balances, Differences, CourtInterest, MonthlyInterest, PaidBack, Sheet };
-
-// One item of the plan check list (CPlanos): item i stands for plan-table row i+1.
-struct PlanItem {
-    std::string text;
-    bool checked = false;
-};
 
 // The calculators this model serves: daily savings, and the month-by-month court-debt calculator
 // (TForm_tjsp_d), which walks the same sheet with a court-debt correction table instead of the
@@ -249,9 +244,7 @@ public:
 
 private:
     void checkPlansChosen();
-    void defaultBalances();
     void layOutBalances();
-    void prepareDifferences();
     void reachSheetPage();
     void clearSheet();
     void afterOpen();

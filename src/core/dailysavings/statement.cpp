@@ -138,6 +138,46 @@ void writeCourtDebtHead(Lines& out, const std::string& size) {
 
 }  // namespace
 
+std::vector<std::string> planNoteLines(const StringGrid& table, const StringGrid& balances,
+                                       const StringGrid& differences, int t, int a) {
+    std::vector<std::string> lines;
+    lines.push_back("<p><tr><td> Percentual de correção monetária com base na variação da " +
+                    table.cell(shell::PlanTable::OfficialName, t) + " para " + table.cell(shell::PlanTable::Month, t) +
+                    ": " + table.cell(shell::PlanTable::OfficialValue, t) + ". </td></tr>");
+    lines.push_back("<p><tr><td> Variação com base no " + table.cell(shell::PlanTable::RequiredName, t) + " para " +
+                    differences.cell(3, a) + ": " + table.cell(shell::PlanTable::RequiredValue, t) + " </td></tr>");
+    const std::string& official = table.cell(shell::PlanTable::OfficialValue, t);
+    const std::string& required = table.cell(shell::PlanTable::RequiredValue, t);
+    const Number factor = RemovePonto("1,005");
+    const Number savingsInterest = RemovePonto("0,5");
+    Number o = 0;
+    Number q = 0;
+    if (checkinteiro(official)) {
+        o = checked(checked(RemovePonto(official) * factor) + savingsInterest);
+        lines.push_back("<p><tr><td> " + official + " + 0,5% de juros = " + fmt4(o) + "% </td></tr>");
+    }
+    if (checkinteiro(required)) {
+        q = checked(checked(RemovePonto(required) * factor) + savingsInterest);
+        lines.push_back("<p><tr><td> " + required + " + 0,5% de juros = " + fmt4(q) + "% </td></tr>");
+    }
+    if (checkinteiro(official) && checkinteiro(required)) {
+        lines.push_back("<p><tr><td> " + fmt4(q) + "% - " + fmt4(o) + "% = <b>" + fmt4(q - o) + "%</b> </td></tr>");
+        const std::string& divisor = table.cell(shell::PlanTable::Divisor, t);
+        if (checkinteiro(divisor)) {
+            lines.push_back("<p><tr><td> Valor faltante em conta em " + differences.cell(3, a) + " = " +
+                            balances.cell(4, a) + "X " + fmt4(q - o) + "% : " + divisor + " = <b>" +
+                            table.cell(shell::PlanTable::NewCurrency, t) + " " + differences.cell(4, a) +
+                            "</b></td></tr>");
+        } else {
+            lines.push_back("<p><tr><td> Valor faltante em conta em " + differences.cell(3, a) + " = " +
+                            balances.cell(4, a) + "X " + fmt4(q - o) + "% = <b>" +
+                            table.cell(shell::PlanTable::Currency, t + 1) + " " + differences.cell(4, a) +
+                            "</b></td></tr>");
+        }
+    }
+    return lines;
+}
+
 std::string writeStatement(const DailySavings& c) {
     const bool courtDebt = c.variant == Variant::CourtDebtMonthly;
     const StringGrid& table = c.planTable().grid;
@@ -179,40 +219,7 @@ std::string writeStatement(const DailySavings& c) {
             ++a;
             out.line("<p><tr><td>" + balances.cell(0, a) + " - saldo em conta em " + balances.cell(3, a) + "/" +
                      differences.cell(1, a) + " = <b>" + balances.cell(2, a) + balances.cell(4, a) + "</b></td></tr>");
-            out.line("<p><tr><td> Percentual de correção monetária com base na variação da " +
-                     table.cell(shell::PlanTable::OfficialName, t) + " para " + table.cell(shell::PlanTable::Month, t) +
-                     ": " + table.cell(shell::PlanTable::OfficialValue, t) + ". </td></tr>");
-            out.line("<p><tr><td> Variação com base no " + table.cell(shell::PlanTable::RequiredName, t) + " para " +
-                     differences.cell(3, a) + ": " + table.cell(shell::PlanTable::RequiredValue, t) + " </td></tr>");
-            const std::string& official = table.cell(shell::PlanTable::OfficialValue, t);
-            const std::string& required = table.cell(shell::PlanTable::RequiredValue, t);
-            const Number factor = RemovePonto("1,005");
-            const Number savingsInterest = RemovePonto("0,5");
-            Number o = 0;
-            Number q = 0;
-            if (checkinteiro(official)) {
-                o = checked(checked(RemovePonto(official) * factor) + savingsInterest);
-                out.line("<p><tr><td> " + official + " + 0,5% de juros = " + fmt4(o) + "% </td></tr>");
-            }
-            if (checkinteiro(required)) {
-                q = checked(checked(RemovePonto(required) * factor) + savingsInterest);
-                out.line("<p><tr><td> " + required + " + 0,5% de juros = " + fmt4(q) + "% </td></tr>");
-            }
-            if (checkinteiro(official) && checkinteiro(required)) {
-                out.line("<p><tr><td> " + fmt4(q) + "% - " + fmt4(o) + "% = <b>" + fmt4(q - o) + "%</b> </td></tr>");
-                const std::string& divisor = table.cell(shell::PlanTable::Divisor, t);
-                if (checkinteiro(divisor)) {
-                    out.line("<p><tr><td> Valor faltante em conta em " + differences.cell(3, a) + " = " +
-                             balances.cell(4, a) + "X " + fmt4(q - o) + "% : " + divisor + " = <b>" +
-                             table.cell(shell::PlanTable::NewCurrency, t) + " " + differences.cell(4, a) +
-                             "</b></td></tr>");
-                } else {
-                    out.line("<p><tr><td> Valor faltante em conta em " + differences.cell(3, a) + " = " +
-                             balances.cell(4, a) + "X " + fmt4(q - o) + "% = <b>" +
-                             table.cell(shell::PlanTable::Currency, t + 1) + " " + differences.cell(4, a) +
-                             "</b></td></tr>");
-                }
-            }
+            for (const std::string& text : planNoteLines(table, balances, differences, t, a)) out.line(text);
         }
         out.line("</span>");
     }
