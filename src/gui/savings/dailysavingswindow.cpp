@@ -620,6 +620,7 @@ void DailySavingsWindow::openCalculation() {
 
 void DailySavingsWindow::openCalculationFile(const QString& path) {
     leaveGrids();
+    if (foreignFile_ && foreignFile_(path)) return;
     model_.page = 0;
     if (act([&] { model_.open(ss(path)); }))
         setWindowTitle(titleOf(model_) + QStringLiteral(" - ") + QFileInfo(path).fileName());

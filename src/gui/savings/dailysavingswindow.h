@@ -58,6 +58,11 @@ public:
     // The month-by-month court-debt entries: the calculator launched with the caption of its court
     // table (the window keeps the caption as its title).
     void startMonthlyCalculation(const std::string& caption);
+
+    // Files of another calculator opened here (an "estados" file belongs to the São Paulo
+    // calculator): the handler answers whether it took the file, which this window then leaves.
+    using ForeignFileHandler = std::function<bool(const QString& path)>;
+    void setForeignFileHandler(ForeignFileHandler handler) { foreignFile_ = std::move(handler); }
     // "Para Salvar o Cálculo Clique Aqui": everything "Finalizar" does, then "Salvar".
     void finishAndSave();
 
@@ -65,6 +70,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    ForeignFileHandler foreignFile_;
     struct GridSlot {
         GridModel* model = nullptr;
         GridView* view = nullptr;
