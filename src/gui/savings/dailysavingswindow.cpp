@@ -661,10 +661,11 @@ void DailySavingsWindow::showEvent(QShowEvent* event) {
 }
 
 void DailySavingsWindow::closeExcludedWindows() {
-    // The São Paulo court-debt window and the configured-savings window give way to this one.
+    // The São Paulo court-debt window and the configured-savings window give way to daily savings.
+    if (model_.variant != ruvivavu::dailysavings::Variant::DailySavings) return;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         const QString name = w->objectName();
-        if (w != this && w->isVisible() && (name == QLatin1String("TForm5") || name == QLatin1String("TForm7")))
+        if (w != this && w->isVisible() && (name == QLatin1String("SaoPauloWindow") || name == QLatin1String("TForm7")))
             w->close();
     }
 }

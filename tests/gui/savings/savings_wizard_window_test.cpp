@@ -44,12 +44,16 @@ private slots:
         Program program;
         QWidget configured(program.main(), Qt::Tool);
         configured.setObjectName(QStringLiteral("TForm7"));
+        QWidget saoPaulo(program.main(), Qt::Tool);
+        saoPaulo.setObjectName(QStringLiteral("SaoPauloWindow"));
         QWidget other(program.main(), Qt::Tool);
         other.setObjectName(QStringLiteral("TForm6"));
         configured.show();
+        saoPaulo.show();
         other.show();
         program.launch();
         QVERIFY(!configured.isVisible());
+        QVERIFY(!saoPaulo.isVisible());
         QVERIFY(other.isVisible());
     }
 
