@@ -10,6 +10,7 @@
 #include "gui/common/maskdelegate.h"
 #include "gui/common/placement.h"
 #include "gui/common/toggledelegate.h"
+#include "gui/savings/wizardparts.h"
 
 #include <algorithm>
 
@@ -39,13 +40,6 @@ using ruvivavu::dailysavings::DailySavings;
 
 namespace {
 
-// Calculation files: "Quorvel (*.e12)", default extension "e12".
-QString chooseFile(QWidget* parent, bool save) {
-    return askForFile(parent, {save ? FileRequest::Save : FileRequest::Open,
-                               save ? QStringLiteral("Salvar o Cálculo") : QStringLiteral("Abrir o Cálculo"),
-                               QStringLiteral("Quorvel (*.e12 *.E12)"), QStringLiteral("e12"), QString()});
-}
-
 // The month-by-month court-debt window is titled by its caption, which names its table.
 QString titleOf(const DailySavings& model) {
     return model.caption.empty() ? kAppTitle : qs(model.caption);
@@ -53,29 +47,6 @@ QString titleOf(const DailySavings& model) {
 
 int slot(DailySavingsWindow::GridId id) {
     return static_cast<int>(id);
-}
-
-// The lines of a memo are its paragraphs; the empty paragraph after a final line break (where the
-// cursor stands after Enter) is not a line of its own.
-std::vector<std::string> memoLines(const QPlainTextEdit* memo) {
-    return ruvivavu::memoLines(ss(memo->toPlainText()));
-}
-
-QString memoText(const std::vector<std::string>& lines) {
-    return qs(ruvivavu::memoText(lines));
-}
-
-QLabel* wrappedLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    return label;
-}
-
-QPushButton* limparButton(QWidget* parent, const QString& objectName) {
-    auto* button = new QPushButton(QStringLiteral("Limpar"), parent);
-    button->setObjectName(objectName);
-    button->setIcon(parent->style()->standardIcon(QStyle::SP_LineEditClearButton));
-    return button;
 }
 
 }  // namespace
@@ -232,45 +203,13 @@ GridView* DailySavingsWindow::makeGrid(GridId id, const QString& objectName) {
 }
 
 QWidget* DailySavingsWindow::buildPlanPage() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("planPage"));
-    page->setWindowTitle(QStringLiteral("Escolha o plano  "));
-
-    tableLabel_ = new QLabel(page);
-    tableLabel_->setObjectName(QStringLiteral("tableLabel"));
-    QPalette red = tableLabel_->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    tableLabel_->setPalette(red);
-
-    auto* adicionar = new QPushButton(QStringLiteral("Adicionar Expurgo"), page);
-    adicionar->setObjectName(QStringLiteral("AdicionarExpurgo"));
-    auto* configurar = new QPushButton(QStringLiteral("Configurar Índice"), page);
-    configurar->setObjectName(QStringLiteral("ConfigurarIndice"));
+    const PlanPage parts = savings::buildPlanPage(makeGrid(GridId::ChosenPlans, QStringLiteral("SPlanos")), true);
+    tableLabel_ = parts.tableLabel;
+    planList_ = parts.planList;
+    QPushButton* adicionar = parts.addPlan;
+    QPushButton* configurar = parts.configureIndex;
     // The court-debt calculator applies no index-application table.
     configurar->setVisible(indexWindow_ != nullptr);
-
-    auto* group = new QGroupBox(QStringLiteral(" Escolha os Expurgos"), page);
-    group->setObjectName(QStringLiteral("planGroup"));
-    planList_ = new QListWidget(group);
-    planList_->setObjectName(QStringLiteral("CPlanos"));
-    GridView* splanos = makeGrid(GridId::ChosenPlans, QStringLiteral("SPlanos"));
-    splanos->setParent(group);
-    splanos->setMinimumWidth(232);
-    auto* groupLayout = new QHBoxLayout(group);
-    groupLayout->addWidget(planList_, 1);
-    groupLayout->addWidget(splanos, 1);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(tableLabel_, 1);
-    buttons->addWidget(adicionar);
-    buttons->addWidget(configurar);
-
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->addLayout(buttons);
-    layout->addWidget(group, 1);
-
-    setTabOrder(planList_, splanos);
 
     connect(adicionar, &QPushButton::clicked, this, [this] {
         planWindow_->show();
@@ -288,7 +227,7 @@ QWidget* DailySavingsWindow::buildPlanPage() {
         const bool checked = item->checkState() == Qt::Checked;
         act([&] { model_.setPlanChecked(row, checked); });
     });
-    return page;
+    return parts.page;
 }
 
 QWidget* DailySavingsWindow::buildBalancePage() {
@@ -560,20 +499,7 @@ void DailySavingsWindow::syncFromModel() {
 
     tableLabel_->setText(qs(model_.tableLabel()));
 
-    // The plan list: rebuilt when the plan table changed its items, checks otherwise.
-    const auto& plans = model_.planList;
-    bool sameItems = planList_->count() == static_cast<int>(plans.size());
-    for (int i = 0; sameItems && i < planList_->count(); ++i)
-        sameItems = planList_->item(i)->text() == qs(plans[i].text);
-    if (!sameItems) {
-        planList_->clear();
-        for (const auto& plan : plans) {
-            auto* item = new QListWidgetItem(qs(plan.text), planList_);
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        }
-    }
-    for (int i = 0; i < planList_->count(); ++i)
-        planList_->item(i)->setCheckState(plans[i].checked ? Qt::Checked : Qt::Unchecked);
+    showPlanList(planList_, model_.planList);
 
     proRata_->setChecked(model_.proRata);
     compound_->setChecked(model_.compound);
@@ -613,7 +539,7 @@ void DailySavingsWindow::openCalculation() {
     leaveGrids();
     model_.page = 0;
     syncFromModel();
-    const QString path = chooseFile(this, false);
+    const QString path = chooseCalculationFile(this, false);
     if (path.isEmpty()) return;
     openCalculationFile(path);
 }
@@ -639,7 +565,7 @@ void DailySavingsWindow::saveCalculation() {
     leaveGrids();
     if (!model_.backupExists()) return;
     QWidget* parent = isVisible() ? static_cast<QWidget*>(this) : mainWindow_;
-    const QString target = chooseFile(parent, true);
+    const QString target = chooseCalculationFile(parent, true);
     if (target.isEmpty()) return;
     guarded(parent, [&] { model_.saveCopy(ss(target)); });
 }
