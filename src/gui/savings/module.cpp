@@ -2,12 +2,16 @@
 // the daily-savings calculator, created once and living as long as the main window.
 #include "gui/shell/modules.h"
 
+#include "core/common/errors.h"
 #include "core/common/fileio.h"
+#include "core/dailysavings/calculationfile.h"
 #include "core/dailysavings/model.h"
+#include "core/saopaulo/model.h"
 #include "core/shell/plantables.h"
 #include "gui/savings/dailysavingswindow.h"
 #include "gui/savings/indextablewindow.h"
 #include "gui/savings/plantablewindow.h"
+#include "gui/savings/saopaulowindow.h"
 #include "gui/shell/mainwindow.h"
 
 #include <QObject>
@@ -29,17 +33,33 @@ public:
           dailySavings(
               std::make_unique<ruvivavu::dailysavings::DailySavings>(mainWindow.shell(), *planTable, *yieldOverrides)),
           courtDebt(std::make_unique<ruvivavu::dailysavings::DailySavings>(
-              mainWindow.shell(), *planTable, *yieldOverrides, ruvivavu::dailysavings::Variant::CourtDebtMonthly)) {
+              mainWindow.shell(), *planTable, *yieldOverrides, ruvivavu::dailysavings::Variant::CourtDebtMonthly)),
+          saoPaulo(std::make_unique<ruvivavu::saopaulo::SaoPauloCourtDebt>(mainWindow.shell(), *planTable)) {
         planTableWindow = new PlanTableWindow(&mainWindow, mainWindow.shell(), *planTable);
         indexTableWindow = new IndexTableWindow(&mainWindow, mainWindow.shell(), *yieldOverrides);
         dailySavingsWindow = new DailySavingsWindow(&mainWindow, *dailySavings, planTableWindow, indexTableWindow);
         courtDebtWindow = new DailySavingsWindow(&mainWindow, *courtDebt, planTableWindow, nullptr);
         courtDebtWindow->setObjectName(QStringLiteral("CourtDebtMonthlyWindow"));
+        saoPauloWindow = new SaoPauloWindow(&mainWindow, *saoPaulo, planTableWindow);
+        // Which calculator a file belongs to is told by its first line, before any table is loaded.
+        auto toSaoPaulo = [this](const QString& path) {
+            if (!isSaoPauloFile(path)) return false;
+            saoPauloWindow->openCalculationFile(path);
+            return true;
+        };
+        dailySavingsWindow->setForeignFileHandler(toSaoPaulo);
+        courtDebtWindow->setForeignFileHandler(toSaoPaulo);
+        saoPauloWindow->setForeignFileHandler([this](const QString& path) {
+            if (isSaoPauloFile(path)) return false;
+            dailySavingsWindow->openCalculationFile(path);
+            return true;
+        });
         // The plan list on screen follows the table's "Gravar" (the model rebuilds its items
         // first, it registered before this).
         listener = planTable->addPlanListListener([this] {
             if (dailySavingsWindow) dailySavingsWindow->syncFromModel();
             if (courtDebtWindow) courtDebtWindow->syncFromModel();
+            if (saoPauloWindow) saoPauloWindow->syncFromModel();
         });
     }
 
@@ -47,10 +67,23 @@ public:
         planTable->removePlanListListener(listener);
         delete dailySavingsWindow.data();
         delete courtDebtWindow.data();
+        delete saoPauloWindow.data();
         delete planTableWindow.data();
         delete indexTableWindow.data();
         dailySavings.reset();
         courtDebt.reset();
+        saoPaulo.reset();
+    }
+
+    // An "estados" file: the São Paulo calculator's layout. A file that cannot be read is left to
+    // the window that was asked, which reports it.
+    static bool isSaoPauloFile(const QString& path) {
+        try {
+            return ruvivavu::dailysavings::firstLine(ruvivavu::readFileBytes(path.toStdString())) ==
+                   ruvivavu::saopaulo::kFormatMark;
+        } catch (const ruvivavu::Error&) {
+            return false;
+        }
     }
 
     std::unique_ptr<ruvivavu::shell::PlanTable> planTable;
@@ -60,6 +93,9 @@ public:
     std::unique_ptr<ruvivavu::dailysavings::DailySavings> courtDebt;
     QPointer<DailySavingsWindow> dailySavingsWindow;
     QPointer<DailySavingsWindow> courtDebtWindow;
+    // The São Paulo factor-table calculator.
+    std::unique_ptr<ruvivavu::saopaulo::SaoPauloCourtDebt> saoPaulo;
+    QPointer<SaoPauloWindow> saoPauloWindow;
     QPointer<PlanTableWindow> planTableWindow;
     QPointer<IndexTableWindow> indexTableWindow;
     int listener = 0;
@@ -89,8 +125,10 @@ void install(MainWindow& mainWindow) {
     mainWindow.addStartupStep(6, [module] {
         module->dailySavings->loadFooterAtStart();
         module->courtDebt->loadFooterAtStart();
+        module->saoPaulo->loadAtStart();  // its plan list, header and footer
         module->dailySavingsWindow->syncFromModel();
         module->courtDebtWindow->syncFromModel();
+        module->saoPauloWindow->syncFromModel();
     });
     mainWindow.addStartupStep(8, [module, &shell] {
         module->yieldOverrides->loadAtStart(shell);
@@ -99,6 +137,8 @@ void install(MainWindow& mainWindow) {
 
     // "Poupança Diária - com opções de configuração" (the pop-up twin enables the preview first).
     mainWindow.setCommandHandler(Command::DailySavings, [module] { module->dailySavingsWindow->startCalculation(); });
+    // "Débitos Judiciais São Paulo": the factor-table calculator.
+    mainWindow.setCommandHandler(Command::SaoPauloCourtDebt, [module] { module->saoPauloWindow->startCalculation(); });
     // The month-by-month court-debt entries; the São Paulo one loads tjsp.tab from either menu.
     mainWindow.setCommandHandler(Command::SaoPauloMonthly, [module] {
         module->courtDebtWindow->startMonthlyCalculation(ruvivavu::dailysavings::kSaoPauloMonthlyCaption);
@@ -109,7 +149,7 @@ void install(MainWindow& mainWindow) {
     // The calculation-file routines of the main window.
     mainWindow.setCommandHandler(Command::SaveCalculation, [module] { module->dailySavingsWindow->saveCalculation(); });
     mainWindow.setCommandHandler(Command::OpenCalculation, [module] { module->dailySavingsWindow->openCalculation(); });
-    // A ".e12" file given to the program opens in the daily-savings calculator.
+    // A ".e12" file given to the program opens in the calculator its first line names.
     mainWindow.setFileHandler(QStringLiteral("e12"),
                               [module](const QString& path) { module->dailySavingsWindow->openCalculationFile(path); });
 }

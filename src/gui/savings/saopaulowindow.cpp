@@ -502,6 +502,7 @@ void SaoPauloWindow::openCalculation() {
 }
 
 void SaoPauloWindow::openCalculationFile(const QString& path) {
+    if (foreignFile_ && foreignFile_(path)) return;
     backToFirstPage();
     if (act([&] { model_.open(ss(path)); }))
         setWindowTitle(caption() + QStringLiteral(" - ") + QFileInfo(path).fileName());

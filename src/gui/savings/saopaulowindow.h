@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 #include <array>
 
 class QCheckBox;
@@ -50,6 +52,10 @@ public:
     void startCalculation();
     // Opens a calculation file without asking for it; the title then names the file.
     void openCalculationFile(const QString& path);
+    // Files of another calculator opened here (a "Vers 1.2" file belongs to daily savings): the
+    // handler answers whether it took the file, which this window then leaves.
+    using ForeignFileHandler = std::function<bool(const QString& path)>;
+    void setForeignFileHandler(ForeignFileHandler handler) { foreignFile_ = std::move(handler); }
     // "Abrir": asks for the calculation file, then opens it.
     void openCalculation();
     // "Para Salvar o Cálculo Clique Aqui": copies the last finished calculation under a name the
@@ -60,6 +66,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    ForeignFileHandler foreignFile_;
     struct GridSlot {
         GridModel* model = nullptr;
         GridView* view = nullptr;

@@ -2,6 +2,8 @@
 // "Salvar" keeps it in a file that "Abrir" brings back after "Novo".
 #include "savings_gui_fixture.h"
 
+#include "gui/savings/saopaulowindow.h"
+
 #include <QListWidget>
 #include <QStackedWidget>
 #include <QTextBrowser>
@@ -154,6 +156,34 @@ private slots:
         QVERIFY(statement.contains(QStringLiteral("Tribunal de Justi")));
         QVERIFY(statement.contains(QStringLiteral("<thead><tr>")));
         QVERIFY(program.main()->viewer()->toPlainText().contains(QStringLiteral("TOTAL = ")));
+    }
+
+    // Which calculator a file belongs to is told by its first line: an "estados" file opened in
+    // the daily-savings window goes to the São Paulo window, and a "Vers 1.2" file opened there
+    // comes back to daily savings. The São Paulo entry opens its own window.
+    void filesGoToTheCalculatorTheirFirstLineNames() {
+        Program program({QStringLiteral("zurivodo13.tab"), QStringLiteral("t0001.tab"), QStringLiteral("planos.ini"),
+                         QStringLiteral("lista.tab")});
+        auto* savings = program.launch();
+        program.open(windowtest::sourceFile(QStringLiteral("examples/saopaulo_bresser.e12")));
+        QVERIFY2(program.dialogs.messages.isEmpty(), qPrintable(program.dialogs.messages.join(QLatin1Char('|'))));
+        auto* saoPaulo = program.main()->findChild<gui::savings::SaoPauloWindow*>(QStringLiteral("SaoPauloWindow"));
+        QVERIFY(saoPaulo && saoPaulo->isVisible());
+        QVERIFY(!savings->isVisible());  // the São Paulo window closes daily savings
+        QCOMPARE(saoPaulo->windowTitle(),
+                 QStringLiteral("Cálculos por Estado - Débitos Judiciais São Paulo - saopaulo_bresser.e12"));
+        QCOMPARE(cell(saoPaulo->model().balances, 4, 1), QStringLiteral("196.992,00"));
+
+        program.dialogs.answerFiles({windowtest::sourceFile(QStringLiteral("examples/bresser.e12"))});
+        click(saoPaulo, "Abrir");
+        QVERIFY2(program.dialogs.messages.isEmpty(), qPrintable(program.dialogs.messages.join(QLatin1Char('|'))));
+        QVERIFY(savings->isVisible());
+        QCOMPARE(savings->windowTitle(), QStringLiteral("Ruvivavu da Dudovizu - bresser.e12"));
+
+        saoPaulo->hide();
+        program.run(gui::Command::SaoPauloCourtDebt, gui::MainWindow::Place::MainMenu);
+        QVERIFY(saoPaulo->isVisible());
+        QCOMPARE(saoPaulo->windowTitle(), QStringLiteral("Cálculos por Estado - Débitos Judiciais São Paulo"));
     }
 };
 
