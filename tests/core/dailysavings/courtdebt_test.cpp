@@ -148,4 +148,25 @@ TEST(CourtDebtMonthly, HeadlessRunGivesTheWindowsStatement) {
     EXPECT_FALSE(fileExists(c.file("teste.html")));
 }
 
+// The two windows share temp2.back: whichever finalised last owns it, and "Abrir Backup" restores it
+// into the window that asked.
+TEST(CourtDebtMonthly, BothWindowsShareTheBackup) {
+    Calculator c(Variant::CourtDebtMonthly);
+    DailySavings savings(c.shell, c.planTable, c.yieldOverrides);
+    typeTwoPlanCase(c);
+    c.goTo(6);
+    c.model.finish();
+    savings.rebuildPlanList();
+    savings.openBackup();
+    EXPECT_EQ(savings.balances.cell(4, 2), "2.000,00");
+    EXPECT_TRUE(savings.planList[1].checked);
+
+    // Daily savings finalises now: the court window restores the daily calculation.
+    savings.chosenPlans.setCell(1, 3, "05/1989");
+    for (int press = 0; press < DailySavings::kLastPage; ++press) savings.next();
+    savings.finish();
+    c.model.openBackup();
+    EXPECT_EQ(c.model.chosenPlans.cell(1, 3), "05/1989");
+}
+
 }  // namespace dailysavings_test
