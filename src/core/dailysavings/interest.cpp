@@ -16,16 +16,20 @@ std::string courtInterestPercent(const std::string& rate, const std::string& sta
 }
 
 void computeCourtInterest(StringGrid& periods, bool proRata) {
+    fillCourtInterest(periods, true, [&](int row) {
+        return courtInterestPercent(periods.cell(2, row), periods.cell(0, row), periods.cell(1, row), proRata);
+    });
+}
+
+void fillCourtInterest(StringGrid& periods, bool rateRequired, const std::function<std::string(int row)>& percentOf) {
     if (!checkinteiro(periods.cell(0, 1))) return;
     periods.setColCount(4);
     for (int row = 1; row < periods.rowCount(); ++row) {
         if (checkinteiro(periods.cell(0, row)) && checkinteiro(periods.cell(1, row)) &&
-            checkinteiro(periods.cell(2, row))) {
-            periods.setCell(
-                3, row,
-                courtInterestPercent(periods.cell(2, row), periods.cell(0, row), periods.cell(1, row), proRata));
+            (!rateRequired || checkinteiro(periods.cell(2, row)))) {
+            periods.setCell(3, row, percentOf(row));
         } else {
-            // A period without both dates and a rate has no result, not the one of an earlier run.
+            // A period without its dates (and rate) has no result, not the one of an earlier run.
             periods.setCell(3, row, "");
         }
     }

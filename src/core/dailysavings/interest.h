@@ -7,6 +7,7 @@
 #include "core/common/grid.h"
 #include "core/common/numeric.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,11 @@ std::string courtInterestPercent(const std::string& rate, const std::string& sta
 // The court-interest grid's result column: each period's percentage, rows without dates removed,
 // the "Total" row rebuilt. Nothing happens while the first period has no start date.
 void computeCourtInterest(StringGrid& periods, bool proRata);
+
+// The same walk with the percentage of a period given by `percentOf(row)`, for the calculators
+// that reckon court interest their own way. A period is computed when it has both dates and,
+// where `rateRequired`, a rate; otherwise its result is emptied.
+void fillCourtInterest(StringGrid& periods, bool rateRequired, const std::function<std::string(int row)>& percentOf);
 
 // The credit months of the amounts paid back (amortizarx): rows 1.. of `paidBack` get the months
 // P+1 .. end month of the chosen plans (first plan's month P, end month last); columns 1 and 2

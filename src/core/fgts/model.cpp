@@ -77,12 +77,7 @@ void FgtsPurge::openBackup() {
 }
 
 void FgtsPurge::saveCopy(const std::string& target) const {
-    const std::string backup = shell_.dataFile(kBackupFile);
-    try {
-        copyFileReplacing(backup, target);
-    } catch (const FileError&) {
-        throw UserMessage("Erro ao copiar " + backup + " para " + target);
-    }
+    shell_.copyBackup(kBackupFile, target);
 }
 
 }  // namespace ruvivavu::fgts

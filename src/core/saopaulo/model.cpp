@@ -208,13 +208,8 @@ bool SaoPauloCourtDebt::backupExists() const {
 }
 
 void SaoPauloCourtDebt::saveCopy(const std::string& target) const {
-    const std::string backup = shell_.dataFile(kBackupFile);
-    if (!fileExists(backup)) return;
-    try {
-        copyFileReplacing(backup, target);
-    } catch (const FileError&) {
-        throw UserMessage("Erro ao copiar " + backup + " para " + target);
-    }
+    if (!backupExists()) return;
+    shell_.copyBackup(kBackupFile, target);
 }
 
 void SaoPauloCourtDebt::clearSheet() {

@@ -17,40 +17,15 @@ std::string compoundInterestPercent(const std::string& rate, const std::string& 
 }
 
 void computeCourtInterest(StringGrid& periods, bool proRata, bool compound) {
-    if (!checkinteiro(periods.cell(0, 1))) return;
-    periods.setColCount(4);
-    for (int row = 1; row < periods.rowCount(); ++row) {
-        if (!checkinteiro(periods.cell(0, row)) || !checkinteiro(periods.cell(1, row))) {
-            // A period without both dates has no result, not the one of an earlier run.
-            periods.setCell(3, row, "");
-            continue;
-        }
+    dailysavings::fillCourtInterest(periods, false, [&](int row) {
         std::string start = periods.cell(0, row);
         // Interest runs from the month after the first period's start.
         if (row == 1) start = FormatDate("dd/mm/yyyy", IncMonth(StrToDate(start), 1));
         const std::string& rate = periods.cell(2, row);
         const std::string& end = periods.cell(1, row);
-        periods.setCell(3, row,
-                        compound ? compoundInterestPercent(rate, start, end)
-                                 : dailysavings::courtInterestPercent(rate, start, end, proRata));
-    }
-    int row = 1;
-    while (row < periods.rowCount()) {
-        if (!checkinteiro(periods.cell(0, row)) && !checkinteiro(periods.cell(1, row)))
-            RemoveLinha(periods, row);
-        else
-            ++row;
-    }
-    periods.setRowCount(periods.rowCount() + 1);
-    const int total = periods.rowCount() - 1;
-    periods.clearRow(total);
-    Number sum = 0;
-    for (int r = 1; r <= periods.rowCount() - 2; ++r) {
-        const std::string& text = periods.cell(3, r);
-        if (checkinteiro(text)) sum = checked(sum + RemovePonto(text));
-    }
-    periods.setCell(2, total, "Total");
-    periods.setCell(3, total, FormatFloat(kMoney, sum));
+        return compound ? compoundInterestPercent(rate, start, end)
+                        : dailysavings::courtInterestPercent(rate, start, end, proRata);
+    });
 }
 
 namespace {

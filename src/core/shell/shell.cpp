@@ -1,6 +1,7 @@
 // The main window's shared state: folders, the index grid, fonts and the statement viewer hooks.
 #include "core/shell/shell.h"
 
+#include "core/common/errors.h"
 #include "core/common/fileio.h"
 #include "core/common/platform.h"
 #include "core/common/tablefile.h"
@@ -46,6 +47,15 @@ Shell::Shell() : indice(8, 5, 0, 1) {}
 
 std::string Shell::dataFile(const std::string& name) const {
     return joinPath(dataFolder, name);
+}
+
+void Shell::copyBackup(const std::string& backupFile, const std::string& target) const {
+    const std::string backup = dataFile(backupFile);
+    try {
+        copyFileReplacing(backup, target);
+    } catch (const FileError&) {
+        throw UserMessage("Erro ao copiar " + backup + " para " + target);
+    }
 }
 
 void Shell::emptyIndice() {

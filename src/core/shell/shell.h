@@ -43,6 +43,11 @@ public:
     // data folder + separator + file name.
     std::string dataFile(const std::string& name) const;
 
+    // "Salvar" of a calculator: copies its backup file of the data folder to the file the user
+    // chose. UserMessage "Erro ao copiar <backup> para <target>" when the copy fails (a missing
+    // backup included).
+    void copyBackup(const std::string& backupFile, const std::string& target) const;
+
     // Empties `indice` before a table is loaded: every row cleared, 2 rows, 1 column.
     void emptyIndice();
     // Empties `indice` and loads the data folder's table file when it exists; answers whether it did.
