@@ -231,39 +231,12 @@ QWidget* DailySavingsWindow::buildPlanPage() {
 }
 
 QWidget* DailySavingsWindow::buildBalancePage() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("balancePage"));
-    page->setWindowTitle(QStringLiteral("Saldo"));
-    auto* label = wrappedLabel(QStringLiteral("Digite o DIA do aniversário e o SALDO da conta poupança no dia "
-                                              "indicado e na moeda indicada: "),
-                               page);
-    GridView* ssaldo = makeGrid(GridId::Balances, QStringLiteral("SSaldo"));
-    ssaldo->setParent(page);
-    ssaldo->horizontalHeader()->setFixedHeight(28);
-    ssaldo->verticalHeader()->setDefaultSectionSize(24);
-    auto* masks = static_cast<MaskDelegate*>(ssaldo->itemDelegate());
-    masks->setHeadingFilter(QStringLiteral("Saldo"), MaskDelegate::Filter::Amount);
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(label);
-    layout->addWidget(ssaldo, 1);
-    return page;
+    return savings::buildBalancePage(makeGrid(GridId::Balances, QStringLiteral("SSaldo")));
 }
 
 QWidget* DailySavingsWindow::buildDifferencePage() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("differencePage"));
-    page->setWindowTitle(QStringLiteral("Diferença"));
-    GridView* sbase = makeGrid(GridId::Differences, QStringLiteral("SBase"));
-    sbase->setParent(page);
-    sbase->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter | Qt::Alignment(Qt::TextWordWrap));
-    sbase->horizontalHeader()->setFixedHeight(44);
-    sbase->setFitHeadings(false);
-    sbase->setColumnWidths(DailySavings::columnWidths(GridId::Differences));
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(sbase, 1);
-    return page;
+    return savings::buildDifferencePage(makeGrid(GridId::Differences, QStringLiteral("SBase")),
+                                        DailySavings::columnWidths(GridId::Differences));
 }
 
 QWidget* DailySavingsWindow::buildInterestPage() {

@@ -5,9 +5,11 @@
 #include "gui/common/filedialog.h"
 #include "gui/common/gridview.h"
 #include "gui/common/guard.h"
+#include "gui/common/maskdelegate.h"
 
 #include <QBoxLayout>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -99,6 +101,41 @@ void showPlanList(QListWidget* list, const std::vector<dailysavings::PlanItem>& 
     }
     for (int i = 0; i < list->count(); ++i)
         list->item(i)->setCheckState(plans[static_cast<size_t>(i)].checked ? Qt::Checked : Qt::Unchecked);
+}
+
+QWidget* buildBalancePage(GridView* balances) {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("balancePage"));
+    page->setWindowTitle(QStringLiteral("Saldo"));
+    auto* label = wrappedLabel(QStringLiteral("Digite o DIA do aniversário e o SALDO da conta poupança no dia "
+                                              "indicado e na moeda indicada: "),
+                               page);
+    balances->setParent(page);
+    balances->horizontalHeader()->setFixedHeight(28);
+    balances->verticalHeader()->setDefaultSectionSize(24);
+    static_cast<MaskDelegate*>(balances->itemDelegate())
+        ->setHeadingFilter(QStringLiteral("Saldo"), MaskDelegate::Filter::Amount);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(label);
+    layout->addWidget(balances, 1);
+    return page;
+}
+
+QWidget* buildDifferencePage(GridView* differences, const std::vector<int>& columnWidths) {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("differencePage"));
+    page->setWindowTitle(QStringLiteral("Diferença"));
+    differences->setParent(page);
+    differences->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter |
+                                                         Qt::Alignment(Qt::TextWordWrap));
+    differences->horizontalHeader()->setFixedHeight(44);
+    differences->setFitHeadings(false);
+    differences->setColumnWidths(columnWidths);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(differences, 1);
+    return page;
 }
 
 }  // namespace ruvivavu::gui::savings

@@ -43,6 +43,11 @@ struct PlanPage {
 };
 PlanPage buildPlanPage(GridView* chosenPlans, bool withIndexButton);
 
+// Page 1 "Saldo" around the balances grid (amount filter on "Saldo"), and page 2 "Diferença"
+// around the read-only differences grid with the given column widths.
+QWidget* buildBalancePage(GridView* balances);
+QWidget* buildDifferencePage(GridView* differences, const std::vector<int>& columnWidths);
+
 // Shows the plans in the check list: rebuilt when the plan table changed its items, only the
 // checks set otherwise.
 void showPlanList(QListWidget* list, const std::vector<dailysavings::PlanItem>& plans);
