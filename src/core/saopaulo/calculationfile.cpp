@@ -58,11 +58,10 @@ void readCalculation(const std::string& bytes, SaoPauloCourtDebt& c) {
     in.readBlock(c.chosenPlans);
     in.readBlock(c.balances);
     in.readBlock(c.differences);
-    in.next();
-    in.next();
-    in.next();
-    c.compound = false;
-    c.simple = true;
+    // The kind of court interest the file was finished with: reopening must give the same figures.
+    c.setCompound(in.next() == "true");
+    in.next();  // "Simples": the other of the two
+    in.next();  // "Mês a mês": never chosen in this calculator
     c.monthByMonth = false;
     c.proRata = in.next() == "true";
     in.readBlock(c.courtInterest);

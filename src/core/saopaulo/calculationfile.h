@@ -14,8 +14,8 @@ class SaoPauloCourtDebt;
 // The calculation as Windows-1252 bytes with CR LF (salvarx).
 std::string writeCalculation(const SaoPauloCourtDebt& calculation);
 
-// Reads an "estados" calculation (bytes as on disk) into the grids and switches; the interest
-// kind lines are read and the kind set back to "Simples". UserMessage "O arquivo possui <n>
+// Reads an "estados" calculation (bytes as on disk) into the grids and switches, the kind of court
+// interest ("Compostos" or "Simples") included. UserMessage "O arquivo possui <n>
 // Plano(s) adicionai(s), impossível abrir" when the file has more plans than the list (nothing
 // read).
 void readCalculation(const std::string& bytes, SaoPauloCourtDebt& calculation);

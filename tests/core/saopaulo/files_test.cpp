@@ -56,6 +56,31 @@ TEST(Files, SaveNewOpenGivesTheSameStatement) {
     EXPECT_EQ(c.model.finishToBytes(), statement);
 }
 
+// The file keeps the kind of court interest: a compound calculation reopened is compound again,
+// so the same file always gives the same figures.
+TEST(Files, CompoundInterestSurvivesSaveAndOpen) {
+    Calculator c;
+    typeTwoPlanCase(c);
+    c.model.courtInterest.setRow(1, {"01/12/1999", "01/01/2001", "1"});
+    c.model.setCompound(true);
+    writeTextLines(c.file("cabecalho.dat"), c.model.header);
+    writeTextLines(c.file("rodape.dat"), c.model.footer);
+    c.goTo(5);
+    c.model.finish();
+    const std::string statement = readFileBytes(c.file("teste.html"));
+    const std::string saved = c.folder.path + "/composto.e12";
+    c.model.saveCopy(saved);
+
+    c.model.reset();
+    EXPECT_TRUE(c.model.simple);
+    c.model.open(saved);
+    EXPECT_TRUE(c.model.compound);
+    EXPECT_FALSE(c.model.simple);
+    c.goTo(5);
+    EXPECT_EQ(c.model.courtInterest.cell(3, 1), "12,68");
+    EXPECT_EQ(c.model.finishToBytes(), statement);
+}
+
 TEST(Files, AbrirBackupRestoresTheLastCalculation) {
     Calculator c;
     const std::string statement = finishTwoPlanCase(c);
