@@ -18,7 +18,7 @@ if HERE not in sys.path:
 import tables  # noqa: E402
 import tabwriter  # noqa: E402
 from common import BuildError, mm_yyyy  # noqa: E402
-from series import DERIVED, PUBLISHED, STANDIN, Sources  # noqa: E402
+from series import DERIVED, PRESUMED, PUBLISHED, STANDIN, Sources  # noqa: E402
 
 STANDINS = os.path.join(HERE, "standins.json")
 
@@ -68,7 +68,8 @@ def help_page(built):
     return text.replace("\r\n", "\n").replace("\n", "\r\n").encode("ascii", "xmlcharrefreplace")
 
 
-NATURE_TEXT = {PUBLISHED: "publicado", DERIVED: "derivado por regra", STANDIN: "SUBSTITUTO"}
+NATURE_TEXT = {PUBLISHED: "publicado", DERIVED: "derivado por regra", STANDIN: "SUBSTITUTO",
+               PRESUMED: "regra presumida"}
 
 
 def ranges(items):

@@ -6,7 +6,7 @@ the rule says so.
 
 from decimal import Decimal
 
-from common import round_half_even, truncate
+from common import BuildError, month_add, round_half_even, truncate
 
 ONE = Decimal(1)
 HUNDRED = Decimal(100)
@@ -87,6 +87,65 @@ def jam_coefficient(correction_pct, annual_pct):
     fraction truncated to 6 decimals (Lei 8.036/1990 art. 13; Caixa truncates, as its published
     coefficients show). The correction is that of the month before the credit."""
     return truncate((ONE + correction_pct / HUNDRED) * monthly_interest_factor(annual_pct) - ONE, 6)
+
+
+# Which TR the FGTS JAM credit reads. The periods and their evidence are the table
+# jam_tr_day.json; the month the FGTS went back from day 10 to day 1 is its setting
+# fgts_volta_ao_dia_1. That return was not found in print: it lies in PRESUMED_FIRST ..
+# PRESUMED_LAST, and every credit month of that window is a presumed rule whatever the setting.
+
+RETURN_SETTING = "fgts_volta_ao_dia_1"
+PRESUMED_FIRST, PRESUMED_LAST = "1994-07", "1998-12"
+TR_DAYS = {"dia 1": 1, "dia 10": 10, "impresso": None}
+
+
+def jam_tr_periods(config):
+    """The periods of the JAM TR-day table with the setting resolved: a list of (first credit
+    month, last credit month or None, TR day or None for a printed value, evidence). Fails if the
+    setting is missing or outside the window where the return can lie, or if the periods leave a
+    gap."""
+    setting = config.get(RETURN_SETTING)
+    if not setting or not setting.get("month"):
+        raise BuildError("jam_tr_day.json: falta a configuração %s (mês de crédito em que o FGTS "
+                         "volta da TR do dia 10 para a do dia 1)" % RETURN_SETTING)
+    back = setting["month"]
+    if not month_add(PRESUMED_FIRST, 0) <= back <= month_add(PRESUMED_LAST, 1):
+        raise BuildError("jam_tr_day.json: %s = %s fora de %s .. %s" % (
+            RETURN_SETTING, back, PRESUMED_FIRST, month_add(PRESUMED_LAST, 1)))
+    out = []
+    for p in config["periods"]:
+        first = back if p["from"] == RETURN_SETTING else p["from"]
+        last = month_add(back, -1) if p["to"] == RETURN_SETTING else p["to"]
+        if p["tr"] not in TR_DAYS:
+            raise BuildError("jam_tr_day.json: dia da TR desconhecido: %s" % p["tr"])
+        if out and (out[-1][1] is None or month_add(out[-1][1], 1) != first):
+            raise BuildError("jam_tr_day.json: períodos não contíguos em %s" % first)
+        out.append((first, last, TR_DAYS[p["tr"]], p["evidence"]))
+    if out[-1][1] is not None:
+        raise BuildError("jam_tr_day.json: o último período deve ficar aberto")
+    return out
+
+
+def jam_tr_day(periods, credit_month):
+    """(TR day of the month before the credit, or None for the printed value; evidence;
+    presumed?) for a credit month; None before the first period."""
+    for first, last, day, evidence in periods:
+        if first <= credit_month and (last is None or credit_month <= last):
+            return day, evidence, PRESUMED_FIRST <= credit_month <= PRESUMED_LAST
+    return None
+
+
+def correction_in_jam(jam, annual_pct):
+    """Correction (percent) contained in a JAM coefficient: (1 + JAM) / (1 + rate)^(1/12) - 1,
+    not rounded (exact up to the 6-decimal cut of the coefficient)."""
+    return ((ONE + jam) / monthly_interest_factor(annual_pct) - ONE) * HUNDRED
+
+
+def jam_rounded_pct(correction_pct, annual_pct):
+    """The JAM as the press printed it in 2000-2002: in percent, rounded to 4 decimals (not the
+    6-decimal cut coefficient)."""
+    return round_half_even(((ONE + correction_pct / HUNDRED) * monthly_interest_factor(annual_pct) - ONE)
+                           * HUNDRED, 4)
 
 
 def factor_change(previous_factor, factor, divisor):

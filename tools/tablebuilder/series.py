@@ -5,15 +5,23 @@ rule of rules.py from published values) or "substituto" (a stand-in listed in st
 """
 
 import json
+import os
 from collections import namedtuple
 from decimal import Decimal
 
 import rules
-from common import BuildError, br, dec, month_add, read_csv
+from common import BuildError, br, dec, mm_yyyy, month_add, read_csv
 
 Value = namedtuple("Value", "number text nature source")
 
-PUBLISHED, DERIVED, STANDIN = "publicado", "regra", "substituto"
+PUBLISHED, DERIVED, STANDIN, PRESUMED = "publicado", "regra", "substituto", "presumido"
+
+# The table of TR days of the FGTS JAM credit, with its setting fgts_volta_ao_dia_1.
+JAM_TR_DAY = os.path.join(os.path.dirname(os.path.abspath(__file__)), "jam_tr_day.json")
+
+# Printed 3 % JAM coefficients by credit month (round5/PROVENANCE.md).
+JAM_PRINTED_FILES = ["round5/jam_1991-03_1992-05.csv", "round5/jam_1992-06_1998-12.csv",
+                     "round5/jam_1999-01_2000-01.csv"]
 
 DAILY_TR_FILE = "round4/tr_sgs226_diaria_via_fabioadr_1991_2014.csv"
 DAILY_TR_FIRST, DAILY_TR_LAST = "1991-02", "2014-12"
@@ -50,9 +58,13 @@ class Standins:
 class Sources:
     """Reads every source file once."""
 
-    def __init__(self, folder, standins_path):
+    def __init__(self, folder, standins_path, jam_tr_path=None):
         self.folder = folder
         self.standins = Standins(standins_path)
+        jam_tr_path = jam_tr_path or JAM_TR_DAY
+        with open(jam_tr_path, encoding="utf-8") as f:
+            self.jam_tr_config = json.load(f)
+        self.jam_tr_periods = rules.jam_tr_periods(self.jam_tr_config)
         self._load()
 
     def _load(self):
@@ -79,6 +91,10 @@ class Sources:
         self.tjsp = read_csv(s, "court/tjsp_tabela_pratica_debitos_judiciais.csv")
         self.jam3 = {r["month"]: r["jam_3pct_percent"] for r in read_csv(s, "fgts/jam_3pct_monthly_percent_2000_2024.csv")}
         self.editais = {r["month"]: r for r in read_csv(s, "fgts/jam_caixa_editais_3_4_5_6pct_sample.csv")}
+        self.jam_printed = {}
+        for name in JAM_PRINTED_FILES:
+            for r in read_csv(s, name):
+                self.jam_printed[r["month"]] = (dec(r["jam_3pct"]), name, r["as_printed"])
         self.reforms = read_csv(s, "savings/currency_reforms.csv")
         self.fgts_ref = {r["item"]: r for r in read_csv(s, "fgts/fgts_plan_reference_values.csv")}
 
@@ -161,12 +177,27 @@ class Sources:
     def fgts_correction(self, month):
         """Correction index (percent) applied by the FGTS credit of the following month."""
         if month >= "1991-02":
-            r = self.tr.get(month)
-            if r is None:
-                raise BuildError("sem TR para %s/%s" % (month[5:7], month[:4]))
-            nature = PUBLISHED if r["nature"] == "published" else DERIVED
-            return Value(dec(r["tr_pct"]), r["tr_pct"], nature,
-                         "TR dia 1, round2/tr_dia1_mensal_montada_1991_2026.csv (%s)" % r["nature"])
+            rule = rules.jam_tr_day(self.jam_tr_periods, month_add(month, 1))
+            if rule is None:
+                raise BuildError("sem dia da TR do JAM para o crédito de %s" % mm_yyyy(month_add(month, 1)))
+            day, _, presumed = rule
+            if day is None:
+                j, name, printed = self.jam_printed[month_add(month, 1)]
+                return Value(rules.correction_in_jam(j, 3), None, DERIVED,
+                             "correção contida no JAM 3%% impresso de %s (%s, %s)"
+                             % (mm_yyyy(month_add(month, 1)), printed, name))
+            if day == 1:
+                r = self.tr.get(month)
+                if r is None:
+                    raise BuildError("sem TR para %s/%s" % (month[5:7], month[:4]))
+                nature = PUBLISHED if r["nature"] == "published" else DERIVED
+                return Value(dec(r["tr_pct"]), r["tr_pct"], nature,
+                             "TR dia 1, round2/tr_dia1_mensal_montada_1991_2026.csv (%s)" % r["nature"])
+            tr = self.tr_of_period(month, day)
+            return Value(tr.number, tr.text, PRESUMED if presumed else tr.nature,
+                         ("regra presumida (volta ao dia 1 em %s, jam_tr_day.json): " % mm_yyyy(
+                             self.jam_tr_config[rules.RETURN_SETTING]["month"]) if presumed else "")
+                         + "TR dia %d, %s" % (day, tr.source))
         if month == "1990-04":
             # May 1990 credit: interest only, no correction (fgts_plan_reference_values.csv).
             return Value(Decimal(0), "0", PUBLISHED,
@@ -183,6 +214,11 @@ class Sources:
 
     def jam(self, month, annual_pct):
         """JAM coefficient (fraction) credited in `month` at the annual rate."""
+        if annual_pct == 3 and month in self.jam_printed:
+            j, name, printed = self.jam_printed[month]
+            day = rules.jam_tr_day(self.jam_tr_periods, month)[0]
+            how = "TR do dia %d do mês anterior" % day if day else "nenhum dia da TR o reproduz"
+            return Value(j, None, PUBLISHED, "%s (impresso %s; %s)" % (name, printed, how))
         if annual_pct == 3 and month in self.jam3:
             if month not in JAM3_REJECTED:
                 return Value(dec(self.jam3[month]) / 100, None, PUBLISHED,
@@ -196,7 +232,7 @@ class Sources:
             return Value(dec(r["value"]), None, PUBLISHED, "fgts/fgts_plan_reference_values.csv")
         c = self.fgts_correction(month_add(month, -1))
         j = rules.jam_coefficient(c.number, annual_pct)
-        nature = STANDIN if c.nature == STANDIN else DERIVED
+        nature = c.nature if c.nature in (STANDIN, PRESUMED) else DERIVED
         note = JAM3_REJECTED.get(month, "") if annual_pct == 3 else ""
         return Value(j, None, nature, "regra JAM sobre " + c.source + (" — " + note if note else ""))
 
