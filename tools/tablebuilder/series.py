@@ -190,14 +190,15 @@ class Sources:
                 r = self.tr.get(month)
                 if r is None:
                     raise BuildError("sem TR para %s/%s" % (month[5:7], month[:4]))
-                nature = PUBLISHED if r["nature"] == "published" else DERIVED
-                return Value(dec(r["tr_pct"]), r["tr_pct"], nature,
-                             "TR dia 1, round2/tr_dia1_mensal_montada_1991_2026.csv (%s)" % r["nature"])
-            tr = self.tr_of_period(month, day)
-            return Value(tr.number, tr.text, PRESUMED if presumed else tr.nature,
-                         ("regra presumida (volta ao dia 1 em %s, jam_tr_day.json): " % mm_yyyy(
-                             self.jam_tr_config[rules.RETURN_SETTING]["month"]) if presumed else "")
-                         + "TR dia %d, %s" % (day, tr.source))
+                tr = Value(dec(r["tr_pct"]), r["tr_pct"], PUBLISHED if r["nature"] == "published" else DERIVED,
+                           "round2/tr_dia1_mensal_montada_1991_2026.csv (%s)" % r["nature"])
+            else:
+                tr = self.tr_of_period(month, day)
+            if not presumed:
+                return Value(tr.number, tr.text, tr.nature, "TR dia %d, %s" % (day, tr.source))
+            return Value(tr.number, tr.text, PRESUMED,
+                         "regra presumida (volta ao dia 1 em %s, jam_tr_day.json): TR dia %d, %s"
+                         % (mm_yyyy(self.jam_tr_config[rules.RETURN_SETTING]["month"]), day, tr.source))
         if month == "1990-04":
             # May 1990 credit: interest only, no correction (fgts_plan_reference_values.csv).
             return Value(Decimal(0), "0", PUBLISHED,

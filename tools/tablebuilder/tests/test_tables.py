@@ -165,6 +165,21 @@ class Layout(unittest.TestCase):
         self.assertEqual(by["05/1990"][1], "0,002466")
         self.assertEqual([by[m][8] for m in ("03/1989", "05/1990", "01/2000")], ["NCz$", "Cr$", "R$"])
 
+    def test_printed_jams_reach_both_fgts_tables(self):
+        src = Sources(SOURCES, os.path.join(HERE, "..", "standins.json"))
+        fgts = {r[0]: r for r in load("fgts.tab")[1:]}
+        juros = {r[0]: r for r in load("fgtsjuros.tab")[1:]}
+        for month, (printed, _, _) in src.jam_printed.items():
+            cell = format(printed, ".6f").replace(".", ",")
+            with self.subTest(month=month):
+                self.assertEqual(fgts[month[5:7] + "/" + month[:4]][1], cell)
+                label = tables.label_lower(month)
+                if label in juros:
+                    self.assertEqual(juros[label][2], cell)
+        # the correction column shows the TR the credit read: day 10 of 11/1991, day 1 of 12/1998
+        self.assertEqual(fgts["12/1991"][5], format(src.tr_of_period("1991-11", 10).number, ".4f").replace(".", ","))
+        self.assertEqual(fgts["01/1999"][5], format(dec(src.tr["1998-12"]["tr_pct"]), ".4f").replace(".", ","))
+
     def test_fgtsjuros_layout(self):
         rows = load("fgtsjuros.tab")
         self.assertEqual(len(rows), 194)
