@@ -8,6 +8,7 @@ and the provenance report <out>/sources/TABELAS.md. Running it twice gives the s
 """
 
 import argparse
+import json
 import os
 import sys
 
@@ -15,10 +16,11 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 if HERE not in sys.path:
     sys.path.insert(0, HERE)
 
+import rules  # noqa: E402
 import tables  # noqa: E402
 import tabwriter  # noqa: E402
-from common import BuildError, mm_yyyy  # noqa: E402
-from series import DERIVED, PRESUMED, PUBLISHED, STANDIN, Sources  # noqa: E402
+from common import BuildError, mm_yyyy, month_range  # noqa: E402
+from series import DERIVED, JAM_TR_DAY, PRESUMED, PUBLISHED, STANDIN, Sources  # noqa: E402
 
 STANDINS = os.path.join(HERE, "standins.json")
 
@@ -65,7 +67,30 @@ def help_page(built):
                     % (t.name, TABLE_PURPOSE[t.name], first, last))
     rows.append("</table>")
     text = text.replace("{{TABELAS}}", "\n".join(rows))
+    text = text.replace("{{JAM_TR}}", "\n".join(jam_tr_lines("<ul>", "<li>%s</li>", "</ul>")))
     return text.replace("\r\n", "\n").replace("\n", "\r\n").encode("ascii", "xmlcharrefreplace")
+
+
+def jam_tr_lines(head, item, tail):
+    """The TR day of the FGTS JAM credit by period, from jam_tr_day.json, and the months whose
+    rule is presumed."""
+    with open(JAM_TR_DAY, encoding="utf-8") as f:
+        config = json.load(f)
+    lines = [head]
+    for first, last, day, evidence in rules.jam_tr_periods(config):
+        span = "créditos de %s a %s" % (mm_yyyy(first), mm_yyyy(last)) if last else \
+            "créditos a partir de %s" % mm_yyyy(first)
+        how = "TR do dia %d do mês anterior" % day if day else "valor impresso"
+        lines.append(item % ("%s: %s (%s)" % (span, how, evidence)))
+    presumed = month_range(rules.PRESUMED_FIRST, rules.PRESUMED_LAST)
+    back = config[rules.RETURN_SETTING]["month"]
+    lines.append(item % ("regra presumida nos créditos de %s a %s (%d meses: %s): a volta do dia 10 ao "
+                         "dia 1 não foi encontrada impressa; a configuração %s de "
+                         "tools/tablebuilder/jam_tr_day.json a põe em %s, o primeiro mês com prova do dia 1"
+                         % (mm_yyyy(presumed[0]), mm_yyyy(presumed[-1]), len(presumed),
+                            ", ".join(mm_yyyy(m) for m in presumed), rules.RETURN_SETTING, mm_yyyy(back))))
+    lines.append(tail)
+    return lines
 
 
 NATURE_TEXT = {PUBLISHED: "publicado", DERIVED: "derivado por regra", STANDIN: "SUBSTITUTO",
@@ -118,6 +143,8 @@ def report(built):
             out.append("- " + note)
         if t.notes:
             out.append("")
+    out += ["## Dia da TR do JAM do FGTS (fgts.tab e fgtsjuros.tab)", ""]
+    out += jam_tr_lines("", "- %s", "")
     out += NOTES
     return "\n".join(out).replace("\n", "\r\n") + "\r\n"
 
@@ -152,6 +179,10 @@ atualização das tabelas". A tabela do Espírito Santo (round3/cgjes_fatores_ju
   publicado.
 - fgts.tab 2005-08 e 2011-03: os valores publicados de JAM 3 % (0,5407 e 0,3875) foram rejeitados
   porque o rendimento publicado da poupança do mesmo período os contradiz; usada a regra do JAM.
+- fgts.tab 02/1999: o JAM 3 % impresso (0,007641, round5) fica uma unidade da sexta casa abaixo da
+  regra sobre a TR de 01/01/1999 (0,5163 % no SGS 226 e no SECOVI), que dá 0,007642. Mantido o
+  impresso. Dos créditos de 2000 a 2002 publicados pelo Estadão, o de 10/01/2002 (0,4912 %) é erro de
+  impressão: a regra dá 0,4454 %, o mesmo que a tabela de JAM 3 % publicada; os outros 8 seguem a regra.
 - fgts.tab 2024-04: o JAM 3 % publicado (0,1024 %) parece ser só o crédito parcial da mudança do dia
   de crédito (dia 10 para dia 21); mantido o publicado. Os coeficientes de 4 %, 5 % e 6 % desse mês
   vêm da regra sobre a TR do mês inteiro e por isso não são coerentes com o de 3 %.

@@ -245,3 +245,14 @@ class HelpPage(unittest.TestCase):
             if row[0] != "lista.tab" and not row[0].startswith("images/"):
                 self.assertIn(row[0], text)
         self.assertIn("tabela inexistente - fa&#231;a a atualiza&#231;&#227;o das tabelas", text)
+
+    def test_help_page_and_report_list_the_presumed_jam_months(self):
+        with open(os.path.join(DATA, "images", "index.htm"), "rb") as f:
+            text = f.read().decode("ascii")
+        with open(os.path.join(SOURCES, "TABELAS.md"), encoding="utf-8") as f:
+            report = f.read()
+        for page in (text.replace("&#225;", "á").replace("&#233;", "é"), report):
+            self.assertIn("regra presumida nos cr", page)
+            self.assertIn("54 meses: 07/1994, 08/1994", page)
+            self.assertIn("11/1998, 12/1998)", page)
+            self.assertIn("fgts_volta_ao_dia_1", page)
