@@ -75,8 +75,14 @@ window() {
 "$PREFIX/bin/ruvivavu" "$FILES/bresser.e12" >"$HOME/first.log" 2>&1 &
 question=$(window '^Ruvivavu da Dudovizu$') || fail "the first run did not ask to install the tables"
 [[ ! -e $DATA/lista.tab ]] || fail "the tables were there before the first run"
-xdotool windowfocus --sync "$question"
-xdotool key --clearmodifiers Return   # "Sim" is the default button
+# "Sim" is the default button. On a loaded machine a key may reach the box before it takes the
+# focus: press again while the question is still on screen.
+for _ in $(seq 1 20); do
+    xdotool windowfocus --sync "$question" 2>/dev/null || true
+    xdotool key --clearmodifiers Return 2>/dev/null || true
+    sleep 0.5
+    xdotool search --onlyvisible --name '^Ruvivavu da Dudovizu$' >/dev/null 2>&1 || break
+done
 
 savings=$(window '^Ruvivavu da Dudovizu - bresser\.e12$' 600) ||
     fail "the program did not come back with bresser.e12 open in the daily-savings calculator"
