@@ -52,6 +52,12 @@ void fillCourtInterest(StringGrid& periods, bool rateRequired, const std::functi
     periods.setCell(3, total, FormatFloat(kMoney, sum));
 }
 
+void settleCourtInterestTotal(StringGrid& periods) {
+    if (!checkinteiro(periods.cell(2, 1))) return;
+    const int total = periods.rowCount() - 1;
+    if (!checkinteiro(periods.cell(3, total))) periods.setCell(3, total, "0");
+}
+
 MonthlyInterest::MonthlyInterest(const StringGrid& periods) {
     for (int row = 1; row < periods.rowCount(); ++row) {
         if (!checkinteiro(periods.cell(0, row)) || !checkinteiro(periods.cell(1, row)) ||

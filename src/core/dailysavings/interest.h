@@ -27,6 +27,10 @@ void computeCourtInterest(StringGrid& periods, bool proRata);
 // where `rateRequired`, a rate; otherwise its result is emptied.
 void fillCourtInterest(StringGrid& periods, bool rateRequired, const std::function<std::string(int row)>& percentOf);
 
+// After a statement is written: the statement reckons a court-interest total without a digit as 0,
+// and so does the grid from then on (only when court interest was entered).
+void settleCourtInterestTotal(StringGrid& periods);
+
 // The credit months of the amounts paid back (amortizarx): rows 1.. of `paidBack` get the months
 // P+1 .. end month of the chosen plans (first plan's month P, end month last); columns 1 and 2
 // are not touched.

@@ -389,19 +389,13 @@ std::string DailySavings::finishToBytes() {
         sheet.setCell(kWithInterest, 0, "Juros + Valor");
     }
     std::string bytes = writeStatement(*this);
-    // The statement reckons a court-interest total without a digit as 0, and so does the grid
-    // from then on.
-    if (checkinteiro(courtInterest.cell(2, 1))) {
-        const int total = courtInterest.rowCount() - 1;
-        if (!checkinteiro(courtInterest.cell(3, total))) courtInterest.setCell(3, total, "0");
-    }
+    settleCourtInterestTotal(courtInterest);
     return bytes;
 }
 
 void DailySavings::finish() {
     const std::string bytes = finishToBytes();
-    writeFileAtomic(shell_.dataFile(kStatementFile), bytes);
-    shell_.showStatement(kStatementFile);
+    shell_.publishStatement(kStatementFile, bytes);
     writeBackup();
     finishEnabled = false;
     shell_.refreshViewer();

@@ -59,8 +59,7 @@ void FgtsPurge::afterOpen() {
 void FgtsPurge::finish() {
     computeSheet(fields, shell_.indice, sheet);
     writeCalculationFile(shell_.dataFile(kBackupFile), fields);
-    writeFileAtomic(shell_.dataFile(kStatementFile), writeStatement(fields.header, sheet, shell_.fontStyle()));
-    shell_.showStatement(kStatementFile);
+    shell_.publishStatement(kStatementFile, writeStatement(fields.header, sheet, shell_.fontStyle()));
 }
 
 void FgtsPurge::open(const std::string& path) {

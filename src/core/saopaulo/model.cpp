@@ -7,6 +7,7 @@
 #include "core/common/indextable.h"
 #include "core/common/text.h"
 #include "core/dailysavings/calculationfile.h"
+#include "core/dailysavings/interest.h"
 #include "core/dailysavings/sheet.h"
 #include "core/saopaulo/calculationfile.h"
 #include "core/saopaulo/sheet.h"
@@ -180,18 +181,13 @@ void SaoPauloCourtDebt::clearCourtInterest() {
 
 std::string SaoPauloCourtDebt::finishToBytes() {
     std::string bytes = writeStatement(*this);
-    // The statement reckons a court-interest total without a digit as 0, and so does the grid.
-    if (checkinteiro(courtInterest.cell(2, 1))) {
-        const int total = courtInterest.rowCount() - 1;
-        if (!checkinteiro(courtInterest.cell(3, total))) courtInterest.setCell(3, total, "0");
-    }
+    dailysavings::settleCourtInterestTotal(courtInterest);
     return bytes;
 }
 
 void SaoPauloCourtDebt::finish() {
     const std::string bytes = finishToBytes();
-    writeFileAtomic(shell_.dataFile(kStatementFile), bytes);
-    shell_.showStatement(kStatementFile);
+    shell_.publishStatement(kStatementFile, bytes);
     writeBackup();
     finishEnabled = false;
     shell_.refreshViewer();

@@ -89,6 +89,11 @@ void Shell::saveFontIni() const {
     writeTextLines(dataFile("font.ini"), {fontName, checkinteiro(fontSize) ? fontSize : "8"});
 }
 
+void Shell::publishStatement(const std::string& fileName, const std::string& bytes) const {
+    writeFileAtomic(dataFile(fileName), bytes);
+    showStatement(fileName);
+}
+
 void Shell::showStatement(const std::string& fileName) const {
     const std::string path = dataFile(fileName);
     if (fileExists(path) && viewerLoad) viewerLoad(path);

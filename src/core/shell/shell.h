@@ -66,6 +66,8 @@ public:
 
     // Ends every statement writer: loads data folder + name into the viewer when the file exists.
     void showStatement(const std::string& fileName) const;
+    // Writes a statement's bytes into the data folder (whole or not at all) and shows it.
+    void publishStatement(const std::string& fileName, const std::string& bytes) const;
     void refreshViewer() const;
 };
 
