@@ -8,6 +8,7 @@
 #include "core/dailysavings/model.h"
 #include "core/shell/plantables.h"
 #include "core/shell/shell.h"
+#include "core/support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -22,24 +23,9 @@ using namespace ruvivavu;
 using namespace ruvivavu::dailysavings;
 using namespace ruvivavu::shell;
 
-class TempFolder {
-public:
-    TempFolder() {
-        auto base = std::filesystem::temp_directory_path() / "ruvivavu_savings_test";
-        std::filesystem::create_directories(base);
-        for (int i = 0;; ++i) {
-            auto candidate = base / (std::to_string(::getpid()) + "_" + std::to_string(i));
-            if (std::filesystem::create_directory(candidate)) {
-                path = candidate.string();
-                break;
-            }
-        }
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
-    std::string path;
+// A temporary data folder of this suite.
+struct TempFolder : enginetest::TempFolder {
+    TempFolder() : enginetest::TempFolder("savings") {}
 };
 
 // One index-table row: month, the same rate for every anniversary day unless `byDay` is given,

@@ -7,9 +7,12 @@
 #include "core/saopaulo/model.h"
 #include "core/shell/plantables.h"
 #include "core/shell/shell.h"
+#include "core/support/tempfolder.h"
 
 #include <gtest/gtest.h>
+
 #include <unistd.h>
+#include "core/support/tempfolder.h"
 
 #include <filesystem>
 #include <string>
@@ -21,24 +24,9 @@ using namespace ruvivavu;
 using namespace ruvivavu::saopaulo;
 using namespace ruvivavu::shell;
 
-class TempFolder {
-public:
-    TempFolder() {
-        auto base = std::filesystem::temp_directory_path() / "ruvivavu_saopaulo_test";
-        std::filesystem::create_directories(base);
-        for (int i = 0;; ++i) {
-            auto candidate = base / (std::to_string(::getpid()) + "_" + std::to_string(i));
-            if (std::filesystem::create_directory(candidate)) {
-                path = candidate.string();
-                break;
-            }
-        }
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
-    std::string path;
+// A temporary data folder of this suite.
+struct TempFolder : enginetest::TempFolder {
+    TempFolder() : enginetest::TempFolder("saopaulo") {}
 };
 
 // month, factor, currency
