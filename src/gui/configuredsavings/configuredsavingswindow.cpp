@@ -4,6 +4,7 @@
 #include "core/common/text.h"
 #include "core/shell/shell.h"
 #include "gui/common/amountedit.h"
+#include "gui/common/barbutton.h"
 #include "gui/common/dateedit.h"
 #include "gui/common/dayedit.h"
 #include "gui/common/filedialog.h"
@@ -358,30 +359,18 @@ QWidget* ConfiguredSavingsWindow::buildFinalPage() {
 
 void ConfiguredSavingsWindow::buildBars(QWidget* pages) {
     auto* outer = qobject_cast<QVBoxLayout*>(layout());
-    auto tool = [this](QWidget* bar, QHBoxLayout* l, const char* name, const QString& text, const QString& hint,
-                       QStyle::StandardPixmap icon) {
-        auto* b = named(new QToolButton(bar), name);
-        b->setText(text);
-        b->setToolTip(hint);
-        b->setIcon(style()->standardIcon(icon));
-        b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        b->setAutoRaise(true);
-        b->setFocusPolicy(Qt::NoFocus);
-        l->addWidget(b);
-        return b;
-    };
     auto* top = new QFrame(this);
     top->setFrameShape(QFrame::StyledPanel);
     auto* tl = new QHBoxLayout(top);
     tl->setContentsMargins(4, 2, 4, 2);
     tl->setSpacing(2);
-    connect(tool(top, tl, "Novo", QStringLiteral("Novo"), QStringLiteral("Novo"), QStyle::SP_FileIcon),
+    connect(barButton(top, tl, "Novo", QStringLiteral("Novo"), QStringLiteral("Novo"), QStyle::SP_FileIcon),
             &QToolButton::clicked, this, &ConfiguredSavingsWindow::reset);
-    connect(
-        tool(top, tl, "Abrir", QStringLiteral("Abrir"), QStringLiteral("Abrir o Cálculo"), QStyle::SP_DialogOpenButton),
-        &QToolButton::clicked, this, &ConfiguredSavingsWindow::open);
-    connect(tool(top, tl, "AbrirBackup", QStringLiteral("Abrir Backup"),
-                 QStringLiteral("Abrir o último cálculo realizado."), QStyle::SP_BrowserReload),
+    connect(barButton(top, tl, "Abrir", QStringLiteral("Abrir"), QStringLiteral("Abrir o Cálculo"),
+                      QStyle::SP_DialogOpenButton),
+            &QToolButton::clicked, this, &ConfiguredSavingsWindow::open);
+    connect(barButton(top, tl, "AbrirBackup", QStringLiteral("Abrir Backup"),
+                      QStringLiteral("Abrir o último cálculo realizado."), QStyle::SP_BrowserReload),
             &QToolButton::clicked, this, &ConfiguredSavingsWindow::openBackup);
     tl->addStretch();
     outer->addWidget(top);
@@ -391,12 +380,12 @@ void ConfiguredSavingsWindow::buildBars(QWidget* pages) {
     bottom->setFrameShape(QFrame::StyledPanel);
     auto* bl = new QHBoxLayout(bottom);
     bl->setContentsMargins(6, 4, 6, 4);
-    connect(tool(bottom, bl, "Fechar", QStringLiteral("Fechar"), QString(), QStyle::SP_DialogCloseButton),
+    connect(barButton(bottom, bl, "Fechar", QStringLiteral("Fechar"), QString(), QStyle::SP_DialogCloseButton),
             &QToolButton::clicked, this, &QWidget::close);
     bl->addStretch();
-    connect(tool(bottom, bl, "Anterior", QStringLiteral("Anterior"), QString(), QStyle::SP_ArrowLeft),
+    connect(barButton(bottom, bl, "Anterior", QStringLiteral("Anterior"), QString(), QStyle::SP_ArrowLeft),
             &QToolButton::clicked, this, &ConfiguredSavingsWindow::previous);
-    auto* next = tool(bottom, bl, "Proximo", QStringLiteral("Próximo"), QString(), QStyle::SP_ArrowRight);
+    auto* next = barButton(bottom, bl, "Proximo", QStringLiteral("Próximo"), QString(), QStyle::SP_ArrowRight);
     next->setLayoutDirection(Qt::RightToLeft);  // the arrow after the text
     connect(next, &QToolButton::clicked, this, &ConfiguredSavingsWindow::next);
     bl->addSpacing(12);
