@@ -37,30 +37,6 @@ Fields everyField(const Variant& variant) {
 
 }  // namespace
 
-TEST(ConfiguredFile, LayoutsPutTheExtraMonthsAfterTheFourMonthLines) {
-    const std::vector<std::string> four = calculationLines(kConfiguredSavings, everyField(kConfiguredSavings));
-    const std::vector<std::string> six = calculationLines(kCollorSavings, everyField(kCollorSavings));
-    ASSERT_EQ(four.size(), 43u);
-    ASSERT_EQ(six.size(), 53u);
-    EXPECT_EQ(four[0], "Vers federal");
-    EXPECT_EQ(four[7], "false");  // Rjsi
-    EXPECT_EQ(four[10], "true");  // Rsaldopost
-    // Lines 15 to 34: interest and correction month by month, then JCM, before and after.
-    EXPECT_EQ(std::vector<std::string>(four.begin() + 14, four.begin() + 18),
-              (std::vector<std::string>{"1,01", "1,02", "2,01", "2,02"}));
-    EXPECT_EQ(four[22], "1,03");
-    EXPECT_EQ(four[26], "1.100,04");
-    EXPECT_EQ(four[33], "4,05");
-    EXPECT_EQ(four[34], "01/02/1995");
-    EXPECT_EQ(four[37], kEmptyDate);
-    EXPECT_EQ(four[42], "1.234,56");
-    // In the six-month file Abr/90 is month 3 and Mar/91 month 6; Mai/90 and Jun/90 keep lines 19-22.
-    EXPECT_EQ(six[18], "4,01");
-    EXPECT_EQ(std::vector<std::string>(six.begin() + 43, six.end()),
-              (std::vector<std::string>{"3,01", "3,02", "6,01", "6,02", "3,03", "6,03", "1.300,04", "1.600,04", "3,05",
-                                        "6,05"}));
-}
-
 TEST_F(Calculator, SavedFileReopensEveryField) {
     for (const Variant* variant : {&kConfiguredSavings, &kCollorSavings}) {
         ConfiguredSavings c(shell, *variant);
@@ -123,15 +99,4 @@ TEST_F(Calculator, EitherWindowReadsTheOthersFile) {
     EXPECT_EQ(collor.fields.months[2], MonthFields());  // Abr/90 and Mar/91 find empty lines: 0,00
     EXPECT_EQ(collor.fields.months[5], MonthFields());
     EXPECT_EQ(collor.fields.months[4], six.months[4]);
-}
-
-TEST_F(Calculator, SaveFailures) {
-    ConfiguredSavings c(shell, kConfiguredSavings);
-    const std::string target = shell.dataFile("none/x.e20");
-    try {
-        c.saveCopy(target);
-        FAIL();
-    } catch (const UserMessage& m) {
-        EXPECT_EQ(std::string(m.what()), "Erro ao copiar " + shell.dataFile("temp3.back") + " para " + target);
-    }
 }

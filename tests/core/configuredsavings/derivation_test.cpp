@@ -50,14 +50,6 @@ TEST(MonthDerivation, LeavingAFieldDerivesTheOtherFiguresOfItsMonth) {
     }
 }
 
-TEST(MonthDerivation, OtherMonthsAreLeftAlone) {
-    shell::Shell shell;
-    ConfiguredSavings c(shell, kCollorSavings);
-    c.fields.months[5].before = "1.000,00";
-    c.leaveMonthField(5, MonthField::Before);
-    for (int k = 0; k < 5; ++k) EXPECT_EQ(c.fields.months[k], MonthFields()) << k;
-}
-
 TEST(MonthDerivation, SixMonthCalculatorReadsFieldsLeniently) {
     // The lenient reading takes a field without digits as zero; the strict one refuses it.
     MonthFields figures;
