@@ -168,14 +168,23 @@ private slots:
     }
 
     void mainWindowCommandsAndFiles() {
-        MainWindow& main = program_->openMainWindow({&gui::configuredsavings::install});
-        program_->run(Command::ConfiguredSavings);
-        program_->run(Command::CollorSavings);
+        program_->copyShippedData({QStringLiteral("zurivodo13.tab"), QStringLiteral("planos.ini")});
+        MainWindow& main = program_->openMainWindow({&gui::savings::install, &gui::configuredsavings::install});
+        main.firstShow();
+        auto* daily = main.findChild<QWidget*>(QStringLiteral("DailySavingsWindow"));
+        // Each configured-savings window closes the daily-savings one; daily savings closes only the first.
+        for (Command command : {Command::ConfiguredSavings, Command::CollorSavings}) {
+            program_->run(Command::DailySavings);
+            QVERIFY(daily->isVisible());
+            program_->run(command);
+            QVERIFY(!daily->isVisible());
+        }
         QVERIFY(dialogs_.messages.isEmpty());
         auto* four = main.findChild<ConfiguredSavingsWindow*>(QStringLiteral("TForm7"));
         auto* six = main.findChild<ConfiguredSavingsWindow*>(QStringLiteral("TForm_conftodos"));
-        QVERIFY(four && four->isVisible());
+        QVERIFY(!four->isVisible());
         QVERIFY(six && six->isVisible());
+        program_->run(Command::ConfiguredSavings);
         four->close();
         main.openFile(windowtest::sourceFile(QStringLiteral("examples/configurada_bresser_collor.e20")));
         QVERIFY(dialogs_.messages.isEmpty());
