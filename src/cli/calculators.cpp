@@ -2,6 +2,7 @@
 #include "cli/calculators.h"
 
 #include "core/common/errors.h"
+#include "core/configuredsavings/headlessrun.h"
 #include "core/dailysavings/headlessrun.h"
 #include "core/fgts/headlessrun.h"
 #include "core/saopaulo/headlessrun.h"
@@ -21,6 +22,8 @@ constexpr std::array kCalculators{
     Calculator{"mg-mes", ".e12", "", &dailysavings::runMinasMonthlyFile},
     Calculator{"", ".e12", "estados", &saopaulo::runCalculationFile},
     Calculator{"", ".fg", "", &fgts::runCalculationFile},
+    Calculator{"", ".e20", "", &configuredsavings::runCalculationFile},
+    Calculator{"", ".ex20", "", &configuredsavings::runCollorCalculationFile},
 };
 
 }  // namespace

@@ -30,7 +30,8 @@ void DateEdit::setMaskText(const QString& text) {
 }
 
 void DateEdit::applyExitRule() {
-    setMaskText(qs(validadata(ss(maskText()))));
+    const std::string text = ss(maskText());
+    setMaskText(qs(februaryFrom30_ ? validadata30(text) : validadata(text)));
 }
 
 void DateEdit::leave() {

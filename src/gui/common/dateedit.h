@@ -1,5 +1,6 @@
 // A date field with the mask "99/99/9999": unfilled places read as blanks, so an untouched field
-// reads "  /  /    ". Leaving the field repairs the date with validadata.
+// reads "  /  /    ". Leaving the field repairs the date with validadata (February days clamped
+// from the 29th), or validadata30 in the windows that clamp them from the 30th.
 #pragma once
 
 #include <QLineEdit>
@@ -10,6 +11,9 @@ class DateEdit : public QLineEdit {
     Q_OBJECT
 public:
     explicit DateEdit(QWidget* parent = nullptr);
+
+    // The leave rule repairs February from day 30 on instead of day 29.
+    void setFebruaryFrom30(bool on) { februaryFrom30_ = on; }
 
     // The field's text with its blanks: "  /  /    " when empty.
     QString maskText() const;
@@ -29,6 +33,7 @@ protected:
 
 private:
     bool leaving_ = false;
+    bool februaryFrom30_ = false;
 };
 
 }  // namespace ruvivavu::gui

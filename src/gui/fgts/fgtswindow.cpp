@@ -5,6 +5,7 @@
 #include "core/common/text.h"
 #include "core/fgts/model.h"
 #include "gui/common/amountedit.h"
+#include "gui/common/barbutton.h"
 #include "gui/common/dateedit.h"
 #include "gui/common/filedialog.h"
 #include "gui/common/gridmodel.h"
@@ -209,25 +210,13 @@ QWidget* FgtsWindow::buildBars() {
     auto* tl = new QHBoxLayout(top);
     tl->setContentsMargins(6, 4, 6, 4);
     tl->setSpacing(2);
-    auto tool = [&](QWidget* bar, QHBoxLayout* l, const char* name, const QString& text, const QString& hint,
-                    QStyle::StandardPixmap icon) {
-        auto* b = named(new QToolButton(bar), name);
-        b->setText(text);
-        b->setToolTip(hint);
-        b->setIcon(style()->standardIcon(icon));
-        b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        b->setAutoRaise(true);
-        b->setFocusPolicy(Qt::NoFocus);
-        l->addWidget(b);
-        return b;
-    };
-    connect(tool(top, tl, "newButton", QStringLiteral("Novo"), QStringLiteral("Novo"), QStyle::SP_FileIcon),
+    connect(barButton(top, tl, "newButton", QStringLiteral("Novo"), QStringLiteral("Novo"), QStyle::SP_FileIcon),
             &QToolButton::clicked, this, &FgtsWindow::reset);
-    connect(tool(top, tl, "openButton", QStringLiteral("Abrir"), QStringLiteral("Abrir Cálculo"),
-                 QStyle::SP_DialogOpenButton),
+    connect(barButton(top, tl, "openButton", QStringLiteral("Abrir"), QStringLiteral("Abrir Cálculo"),
+                      QStyle::SP_DialogOpenButton),
             &QToolButton::clicked, this, &FgtsWindow::open);
-    connect(tool(top, tl, "openBackupButton", QStringLiteral("Abrir Backup"), QStringLiteral("Abrir último cálculo"),
-                 QStyle::SP_BrowserReload),
+    connect(barButton(top, tl, "openBackupButton", QStringLiteral("Abrir Backup"),
+                      QStringLiteral("Abrir último cálculo"), QStyle::SP_BrowserReload),
             &QToolButton::clicked, this, &FgtsWindow::openBackup);
     tl->addStretch();
     auto* outer = qobject_cast<QVBoxLayout*>(layout());
@@ -241,12 +230,12 @@ QWidget* FgtsWindow::buildBars() {
     auto* bottom = new QWidget(this);
     auto* bl = new QHBoxLayout(bottom);
     bl->setContentsMargins(6, 4, 6, 6);
-    connect(tool(bottom, bl, "closeButton", QStringLiteral("Fechar"), QString(), QStyle::SP_DialogCloseButton),
+    connect(barButton(bottom, bl, "closeButton", QStringLiteral("Fechar"), QString(), QStyle::SP_DialogCloseButton),
             &QToolButton::clicked, this, &QWidget::hide);
     bl->addStretch();
-    connect(tool(bottom, bl, "previousButton", QStringLiteral("Anterior"), QString(), QStyle::SP_ArrowLeft),
+    connect(barButton(bottom, bl, "previousButton", QStringLiteral("Anterior"), QString(), QStyle::SP_ArrowLeft),
             &QToolButton::clicked, this, &FgtsWindow::previous);
-    auto* next = tool(bottom, bl, "nextButton", QStringLiteral("Próximo"), QString(), QStyle::SP_ArrowRight);
+    auto* next = barButton(bottom, bl, "nextButton", QStringLiteral("Próximo"), QString(), QStyle::SP_ArrowRight);
     next->setLayoutDirection(Qt::RightToLeft);  // the arrow after the text
     connect(next, &QToolButton::clicked, this, &FgtsWindow::next);
 

@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
     gui::savings::install(mainWindow);
     gui::tools::install(mainWindow);
     gui::fgts::install(mainWindow);
+    gui::configuredsavings::install(mainWindow);
     // "ruvivavu CALCULO": a calculation file (as a file manager hands one over) opens in its
     // calculator once the main window is up.
     if (const QStringList arguments = QCoreApplication::arguments(); arguments.size() > 1)

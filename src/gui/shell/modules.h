@@ -12,6 +12,9 @@ void install(MainWindow& mainWindow);  // DailySavingsWindow, PlanTableWindow, I
 namespace fgts {
 void install(MainWindow& mainWindow);  // TFormFGTS
 }
+namespace configuredsavings {
+void install(MainWindow& mainWindow);  // TForm7, TForm_conftodos
+}
 namespace tools {
 void install(MainWindow& mainWindow);  // TForm6, TForm8, "Atualização dos índices"
 }
