@@ -1,0 +1,71 @@
+// The agreement calculator's state and the operations of its window.
+#include "core/settlement/model.h"
+
+#include "core/common/numeric.h"
+#include "core/common/text.h"
+#include "core/settlement/statement.h"
+#include "core/shell/shell.h"
+
+#include <algorithm>
+
+namespace ruvivavu::settlement {
+
+Comparison compare(const Claim& claim, const Result& result) {
+    Comparison comparison;
+    if (!claim.present) {
+        comparison.reason = "as contas não vieram de um cálculo da Poupança Diária";
+    } else if (!checkinteiro(claim.total)) {
+        comparison.reason = "o cálculo da Poupança Diária não chegou ao TOTAL (avance até a planilha)";
+    } else if (claim.currency != "R$") {
+        comparison.reason = "o TOTAL do cálculo está em " +
+                            (claim.currency.empty() ? "moeda não indicada" : claim.currency) + ", não em R$";
+    } else {
+        comparison.computed = true;
+        comparison.difference = FormatFloat(kMoney, checked(RemovePonto(claim.total) - RemovePonto(result.net)));
+    }
+    return comparison;
+}
+
+Settlement::Settlement(shell::Shell& shell) : accounts(kAccountColumns, 1, 0, 1), shell_(shell) {
+    accounts.setRow(0, accountHeadings());
+}
+
+void Settlement::addAccount(const std::string& plan) {
+    const int row = accounts.rowCount();
+    accounts.setRowCount(row + 1);
+    accounts.clearRow(row);
+    accounts.setCell(PlanColumn, row, plan);
+    planChosen(row);
+}
+
+void Settlement::removeAccount(int row) {
+    if (row < 1 || row >= accounts.rowCount()) return;
+    RemoveLinha(accounts, row);
+}
+
+void Settlement::planChosen(int row) {
+    const Plan plan = planNamed(accounts.cell(PlanColumn, row));
+    if (const PlanRule* rule = ruleFor(plan)) accounts.setCell(MonthColumn, row, rule->month);
+    const std::vector<std::string> currencies = currencyChoices(plan);
+    const std::string& currency = accounts.cell(CurrencyColumn, row);
+    if (!currencies.empty() && std::find(currencies.begin(), currencies.end(), currency) == currencies.end())
+        accounts.setCell(CurrencyColumn, row, currencies.front());
+}
+
+void Settlement::reset() {
+    accounts.clearRows();
+    accounts.setRowCount(1);
+    accounts.setRow(0, accountHeadings());
+    regime = kDefaultRegime;
+    claim = Claim{};
+}
+
+std::string Settlement::statementBytes() const {
+    return writeStatement(*this);
+}
+
+void Settlement::finish() const {
+    shell_.publishStatement(kStatementFile, statementBytes());
+}
+
+}  // namespace ruvivavu::settlement
