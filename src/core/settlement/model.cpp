@@ -1,6 +1,7 @@
 // The agreement calculator's state and the operations of its window.
 #include "core/settlement/model.h"
 
+#include "core/common/errors.h"
 #include "core/common/numeric.h"
 #include "core/common/text.h"
 #include "core/settlement/statement.h"
@@ -50,6 +51,17 @@ void Settlement::planChosen(int row) {
     const std::string& currency = accounts.cell(CurrencyColumn, row);
     if (!currencies.empty() && std::find(currencies.begin(), currencies.end(), currency) == currencies.end())
         accounts.setCell(CurrencyColumn, row, currencies.front());
+}
+
+void Settlement::leaveAccounts() {
+    for (int row = 1; row < accounts.rowCount(); ++row) {
+        const std::string& balance = accounts.cell(BalanceColumn, row);
+        if (!checkinteiro(balance)) continue;
+        try {
+            accounts.setCell(BalanceColumn, row, FormatFloat(kMoney, RemovePonto(balance)));
+        } catch (const ConversionError&) {
+        }
+    }
 }
 
 void Settlement::reset() {

@@ -56,6 +56,9 @@ public:
     void removeAccount(int row);
     // A plan chosen in a row: the month and currency of that plan where they do not fit it.
     void planChosen(int row);
+    // Leaving the accounts grid: a balance with a digit is rewritten in the money format (a text
+    // that does not convert stays as typed and is reported as invalid by the result).
+    void leaveAccounts();
     // "Novo": no accounts, no claim, the default regime; the header stays.
     void reset();
 
