@@ -14,7 +14,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -150,8 +149,8 @@ SettlementWindow::SettlementWindow(QWidget* mainWindow, shell::Shell& shell, dai
     stepsModel_ = new GridModel(stepGrid_, GridModel::FixedRows::AsHeadings, this);
     stepsView_ = named(new GridView(this), "steps");
     stepsView_->setModel(stepsModel_);
-    stepsView_->setColumnWidths({230, 330, 90, 300});
-    stepsView_->setWordWrap(false);
+    // The figure beside its step, the long texts after it.
+    stepsView_->setColumnWidths({240, 100, 420, 360});
     layout->addWidget(stepsView_, 2);
 
     auto* totals = new QHBoxLayout;
@@ -197,7 +196,7 @@ SettlementWindow::SettlementWindow(QWidget* mainWindow, shell::Shell& shell, dai
     connect(original_, &QRadioButton::toggled, this, regimeChosen);
     connect(amendment_, &QRadioButton::toggled, this, regimeChosen);
 
-    resize(1000, 640);
+    resize(1180, 680);
     syncFromModel();
 }
 
@@ -239,9 +238,9 @@ void SettlementWindow::recompute() {
         const std::vector<Step> list = steps(result, model_.claim, comparison);
         stepGrid_.clearRows();
         stepGrid_.setRowCount(static_cast<int>(list.size()) + 1);
-        stepGrid_.setRow(0, {"Etapa", "Cálculo", "Valor (R$)", "Fonte"});
+        stepGrid_.setRow(0, {"Etapa", "Valor (R$)", "Cálculo", "Fonte"});
         for (size_t k = 0; k < list.size(); ++k)
-            stepGrid_.setRow(static_cast<int>(k) + 1, {list[k].label, list[k].detail, list[k].amount, list[k].source});
+            stepGrid_.setRow(static_cast<int>(k) + 1, {list[k].label, list[k].amount, list[k].detail, list[k].source});
         stepsModel_->refresh();
         net_->setText(QStringLiteral("Valor líquido pelo acordo: ") + qs(result.net));
         const bool claim = model_.claim.present;
@@ -295,7 +294,8 @@ void SettlementWindow::reset() {
 
 void SettlementWindow::finish() {
     takeTyping();
-    guarded(this, [this] { model_.finish(); });
+    // The statement goes to the main window's viewer; the window steps aside, keeping its contents.
+    if (guarded(this, [this] { model_.finish(); })) close();
 }
 
 }  // namespace ruvivavu::gui

@@ -41,6 +41,7 @@ public:
     void removeAccount();
     void fillFromDailySavings();
     void reset();
+    // "Finalizar": acordo.html written and shown in the main window; the window closes.
     void finish();
 
     // The model into the widgets, and the steps recomputed.
