@@ -35,9 +35,14 @@ public:
     using Choices = std::function<std::vector<std::string>(const QModelIndex&)>;
     ChoiceDelegate(Choices choices, QObject* parent) : QStyledItemDelegate(parent), choices_(std::move(choices)) {}
 
+    // The cell's own text stays among the choices (a plan named by the plan table, a currency the
+    // plan does not take), so that opening the list never changes it; with no choices it is typed.
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override {
         auto* combo = new QComboBox(parent);
         for (const std::string& choice : choices_(index)) combo->addItem(qs(choice));
+        const QString current = index.data(Qt::EditRole).toString();
+        if (!current.isEmpty() && combo->findText(current) < 0) combo->insertItem(0, current);
+        combo->setEditable(combo->count() == 0);
         return combo;
     }
     void setEditorData(QWidget* editor, const QModelIndex& index) const override {

@@ -112,6 +112,15 @@ private slots:
         typeInto(window, 4, 2, QStringLiteral("500"));
         QCOMPARE(text(window, "netAmount"), QStringLiteral("Valor líquido pelo acordo: 5.820,00"));
 
+        // A plan named by the plan table survives its list being opened and closed.
+        model->setData(model->indexOf(0, 2), QStringLiteral("Plano Collor I - Abril/90"), Qt::EditRole);
+        auto* view = child<GridView>(window, "accounts");
+        view->edit(model->indexOf(0, 2));
+        view->endEditing();
+        QCOMPARE(QString::fromStdString(window->model().accounts.cell(0, 2)),
+                 QStringLiteral("Plano Collor I - Abril/90"));
+        QCOMPARE(text(window, "netAmount"), QStringLiteral("Valor líquido pelo acordo: 4.277,00"));
+
         child<QPushButton>(window, "Novo")->click();
         QCOMPARE(window->model().accounts.rowCount(), 1);
         QCOMPARE(text(window, "netAmount"), QStringLiteral("Valor líquido pelo acordo: 0,00"));
