@@ -115,7 +115,9 @@ private slots:
         // A plan named by the plan table survives its list being opened and closed.
         model->setData(model->indexOf(0, 2), QStringLiteral("Plano Collor I - Abril/90"), Qt::EditRole);
         auto* view = child<GridView>(window, "accounts");
+        view->setCurrentIndex(model->indexOf(0, 2));
         view->edit(model->indexOf(0, 2));
+        QVERIFY(view->indexWidget(model->indexOf(0, 2)));
         view->endEditing();
         QCOMPARE(QString::fromStdString(window->model().accounts.cell(0, 2)),
                  QStringLiteral("Plano Collor I - Abril/90"));
