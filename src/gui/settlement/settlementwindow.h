@@ -31,7 +31,7 @@ public:
     // The views and their grid adapters go before the grids they show.
     ~SettlementWindow() override;
 
-    settlement::Settlement& model() { return model_; }
+    ruvivavu::settlement::Settlement& model() { return model_; }
 
     // The command: shows the window (its contents as they were) and brings it to the front.
     void present();
@@ -55,7 +55,7 @@ private:
     // Ends the editing of the accounts, applies their leave rule and takes the header.
     void takeTyping();
 
-    settlement::Settlement model_;
+    ruvivavu::settlement::Settlement model_;
     dailysavings::DailySavings* dailySavings_;
     QWidget* mainWindow_;
     StringGrid stepGrid_;

@@ -5,12 +5,12 @@
 #include "gui/common/gridmodel.h"
 #include "gui/common/gridview.h"
 #include "gui/savings/dailysavingswindow.h"
+#include "gui/savings/savings_gui_fixture.h"
 #include "gui/settlement/settlementwindow.h"
 #include "gui/shell/modules.h"
 #include "gui/support/windowtest.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextBrowser>
@@ -50,17 +50,7 @@ QString text(QWidget* window, const char* label) {
 // Types into a cell of the accounts through its in-place editor.
 void typeInto(SettlementWindow* window, int col, int row, const QString& keys) {
     auto* view = child<GridView>(window, "accounts");
-    auto* model = static_cast<GridModel*>(view->model());
-    const QModelIndex index = model->indexOf(col, row);
-    view->setFocus();
-    view->setCurrentIndex(index);
-    view->edit(index);
-    auto* editor = qobject_cast<QLineEdit*>(view->indexWidget(index));
-    QVERIFY2(editor, "no cell editor");
-    editor->selectAll();
-    QTest::keyClicks(editor, keys);
-    QTest::keyClick(editor, Qt::Key_Return);
-    QCoreApplication::processEvents();
+    savings_gui::typeIntoCell(view, static_cast<GridModel*>(view->model()), col, row, keys);
 }
 
 }  // namespace
