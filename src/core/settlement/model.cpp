@@ -46,7 +46,14 @@ void Settlement::removeAccount(int row) {
 
 void Settlement::planChosen(int row) {
     const Plan plan = planNamed(accounts.cell(PlanColumn, row));
-    if (const PlanRule* rule = ruleFor(plan)) accounts.setCell(MonthColumn, row, rule->month);
+    // Only an empty month or another plan's saldo-base month is replaced: a month the user or the
+    // daily-savings calculation gave stays, and the result says when it is not the plan's.
+    const std::string& month = accounts.cell(MonthColumn, row);
+    bool otherPlansMonth = false;
+    for (Plan other : {Plan::Bresser, Plan::Verao, Plan::CollorII})
+        otherPlansMonth = otherPlansMonth || (other != plan && month == ruleFor(other)->month);
+    if (const PlanRule* rule = ruleFor(plan); rule && (month.empty() || otherPlansMonth))
+        accounts.setCell(MonthColumn, row, rule->month);
     const std::vector<std::string> currencies = currencyChoices(plan);
     const std::string& currency = accounts.cell(CurrencyColumn, row);
     if (!currencies.empty() && std::find(currencies.begin(), currencies.end(), currency) == currencies.end())

@@ -54,7 +54,8 @@ public:
     void addAccount(const std::string& plan = "Plano Bresser");
     // "Excluir conta": removes a data row (nothing for row 0 or a row past the last).
     void removeAccount(int row);
-    // A plan chosen in a row: the month and currency of that plan where they do not fit it.
+    // A plan chosen in a row: its saldo-base month where the month is empty or another plan's, its
+    // first currency where the currency is not one it takes.
     void planChosen(int row);
     // Leaving the accounts grid: a balance with a digit is rewritten in the money format (a text
     // that does not convert stays as typed and is reported as invalid by the result).

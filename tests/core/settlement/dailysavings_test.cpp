@@ -48,6 +48,16 @@ TEST(TakeDailySavings, BalancesBecomeAccountsAndTheTotalComesWithTheSheet) {
     EXPECT_EQ(settlement.comparison().reason,
               "o cálculo da Poupança Diária não chegou ao TOTAL (avance até a planilha)");
 
+    // Choosing the plan again keeps the month the calculation gave; another plan's month goes.
+    settlement.planChosen(2);
+    EXPECT_EQ(settlement.accounts.cell(MonthColumn, 2), "02/1991");
+    settlement.accounts.setCell(PlanColumn, 1, "Plano Verão");
+    settlement.planChosen(1);
+    EXPECT_EQ(settlement.accounts.row(1),
+              (std::vector<std::string>{"Plano Verão", "01/1989", "1", "Cz$", "100.000,00"}));
+    settlement.accounts.setCell(PlanColumn, 1, "Plano Bresser");
+    settlement.planChosen(1);
+
     // The user gives the January 1991 balance in the agreement's window.
     settlement.accounts.setCell(MonthColumn, 2, "01/1991");
     EXPECT_EQ(settlement.result().consolidated, "5.677,00");
