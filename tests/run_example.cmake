@@ -4,7 +4,8 @@ set(calculator_option "")
 if(CALCULATOR)
   set(calculator_option --calculadora ${CALCULATOR})
 endif()
-execute_process(COMMAND ${CLI} --dados ${DATA} ${calculator_option} --saida ${OUTPUT} ${INPUT}
+separate_arguments(further_options UNIX_COMMAND "${OPTIONS}")
+execute_process(COMMAND ${CLI} --dados ${DATA} ${calculator_option} ${further_options} --saida ${OUTPUT} ${INPUT}
                 RESULT_VARIABLE rc ERROR_VARIABLE err)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "ruvivavu-cli failed (${rc}): ${err}")

@@ -1,5 +1,6 @@
 // ruvivavu-cli: runs a saved calculation file against a data folder and writes its statement as
 // HTML (the bytes the program would write) or as PDF, without any window or display.
+#include "cli/agreement.h"
 #include "cli/calculators.h"
 #include "core/common/errors.h"
 #include "core/common/fileio.h"
@@ -35,6 +36,7 @@ struct Options {
 const char* kUsage =
     "Uso: ruvivavu-cli [--dados PASTA] [--calculadora poupanca|sp-mes|mg-mes]\n"
     "                  [--saida ARQUIVO] [--pdf ARQUIVO.pdf] CALCULO\n"
+    "       ruvivavu-cli --acordo [--regime 2017|2020] [--dados PASTA] [--saida ARQUIVO] CALCULO.e12\n"
     "\n"
     "Abre o arquivo de cálculo CALCULO (.e12: poupança e débitos judiciais; .e20 e .ex20: poupança\n"
     "configurada, sem e com os planos Collor I e II; .fg: expurgos do FGTS),\n"
@@ -45,6 +47,9 @@ const char* kUsage =
     "  --calculadora NOME   para arquivos .e12: poupanca (padrão), sp-mes ou mg-mes\n"
     "  --saida ARQUIVO      grava o demonstrativo HTML (Windows-1252) em ARQUIVO em vez da saída padrão\n"
     "  --pdf ARQUIVO.pdf    grava o demonstrativo em PDF (A4, margens de 15 mm)\n"
+    "  --acordo             o acordo coletivo dos planos econômicos para os saldos do cálculo .e12 da\n"
+    "                       Poupança Diária, ao lado do TOTAL do cálculo (demonstrativo acordo.html)\n"
+    "  --regime 2017|2020   termos originais do acordo ou termo aditivo de 2020 (padrão: 2020)\n"
     "  --help               mostra esta ajuda\n"
     "\n"
     "Saída: 0 em caso de sucesso, 1 quando o cálculo termina com uma mensagem (na saída de erro),\n"
@@ -116,6 +121,8 @@ struct Arguments {
     std::string output;
     std::string pdf;
     bool help = false;
+    bool agreement = false;  // --acordo
+    std::string regime;      // --regime
 };
 
 Arguments parse(int argc, char** argv) {
@@ -140,6 +147,10 @@ Arguments parse(int argc, char** argv) {
             args.output = value(arg);
         } else if (arg == "--pdf") {
             args.pdf = value(arg);
+        } else if (arg == ruvivavu::cli::kAgreementOption) {
+            args.agreement = true;
+        } else if (arg == ruvivavu::cli::kRegimeOption) {
+            args.regime = value(arg);
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             throw UsageError{"opção desconhecida: " + arg};
         } else {
@@ -151,6 +162,12 @@ Arguments parse(int argc, char** argv) {
     if (positional.size() > 1) throw UsageError{"apenas um arquivo de cálculo por vez"};
     args.options.input = positional.front();
     const std::string ext = lowerExtension(args.options.input);
+    if (!args.regime.empty() && !args.agreement) throw UsageError{"--regime vale apenas com --acordo"};
+    if (args.agreement) {
+        const std::string problem = ruvivavu::cli::agreementUsageProblem(args.regime, args.options.calculator, ext);
+        if (!problem.empty()) throw UsageError{problem};
+        return args;
+    }
     if (!ruvivavu::cli::calculatorFor(ext, {}) && !isStatement(ext))
         throw UsageError{"tipo de arquivo de cálculo não reconhecido: \"" + args.options.input + "\" (use um arquivo " +
                          calculationExtensions() + ", ou um demonstrativo .html)"};
@@ -194,7 +211,9 @@ int main(int argc, char** argv) {
                                                                          std::filesystem::current_path().string());
         }
         std::string statement;
-        if (const Calculator* calculator = calculatorFor(args.options))
+        if (args.agreement)
+            statement = ruvivavu::cli::runAgreement(args.options.dataFolder, args.options.input, args.regime);
+        else if (const Calculator* calculator = calculatorFor(args.options))
             statement = ruvivavu::cli::runCalculation(*calculator, args.options.dataFolder, args.options.input);
         else
             statement = ruvivavu::readFileBytes(args.options.input);  // a statement written before

@@ -9,9 +9,10 @@ namespace ruvivavu::dailysavings {
 
 namespace {
 
-// Start-up loading, the launch (court-debt captions only), "Abrir", six presses of "Próximo" and
-// "Finalizar" up to the statement.
-std::string run(shell::Shell& shell, const std::string& path, Variant variant, const std::string& caption) {
+// Start-up loading, the launch (court-debt captions only), "Abrir" and six presses of "Próximo";
+// then the calculation goes to `use`.
+void walk(shell::Shell& shell, const std::string& path, Variant variant, const std::string& caption,
+          const std::function<void(DailySavings&)>& use) {
     shell::PlanTable planTable;
     shell::IndexApplicationTable yieldOverrides;
     DailySavings calculator(shell, planTable, yieldOverrides, variant);
@@ -20,13 +21,24 @@ std::string run(shell::Shell& shell, const std::string& path, Variant variant, c
     if (variant == Variant::CourtDebtMonthly) calculator.launchMonthly(caption);
     calculator.open(path);
     for (int press = 0; press < DailySavings::kLastPage; ++press) calculator.next();
-    return calculator.finishToBytes();
+    use(calculator);
+}
+
+// The walk, then "Finalizar" up to the statement.
+std::string run(shell::Shell& shell, const std::string& path, Variant variant, const std::string& caption) {
+    std::string bytes;
+    walk(shell, path, variant, caption, [&bytes](DailySavings& calculator) { bytes = calculator.finishToBytes(); });
+    return bytes;
 }
 
 }  // namespace
 
 std::string runCalculationFile(shell::Shell& shell, const std::string& path) {
     return run(shell, path, Variant::DailySavings, "");
+}
+
+void walkCalculationFile(shell::Shell& shell, const std::string& path, const std::function<void(DailySavings&)>& use) {
+    walk(shell, path, Variant::DailySavings, "", use);
 }
 
 std::string runSaoPauloMonthlyFile(shell::Shell& shell, const std::string& path) {

@@ -178,6 +178,30 @@ std::vector<std::string> planNoteLines(const StringGrid& table, const StringGrid
     return lines;
 }
 
+ClosingTotal closingTotal(const DailySavings& c) {
+    const StringGrid& sheet = c.sheet;
+    const StringGrid& courtInterest = c.courtInterest;
+    const int lastRow = sheet.rowCount() - 1;
+    ClosingTotal closing;
+    closing.final = sheet.cell(5, lastRow);
+    closing.currency = sheet.cell(0, lastRow);
+    closing.withInterest = checkinteiro(courtInterest.cell(2, 1));
+    if (!closing.withInterest) {
+        closing.total = closing.final;
+        return closing;
+    }
+    const std::string& total = courtInterest.cell(3, courtInterest.rowCount() - 1);
+    closing.rate = checkinteiro(total) ? total : "0";
+    // Only the court-interest total stands in "0" for a missing amount; the plain total shows the
+    // cell as it is.
+    if (!checkinteiro(closing.final)) closing.final = "0";
+    const Number amount = RemovePonto(closing.final);
+    Number interest = checked(amount * RemovePonto(closing.rate));
+    interest = divide(interest, 100);
+    closing.total = fmt2(checked(amount + interest));
+    return closing;
+}
+
 std::string writeStatement(const DailySavings& c) {
     const bool courtDebt = c.variant == Variant::CourtDebtMonthly;
     const StringGrid& table = c.planTable().grid;
@@ -266,8 +290,8 @@ std::string writeStatement(const DailySavings& c) {
     out.line("</table>");
     out.line(span);
 
-    std::string final = sheet.cell(5, lastRow);
-    if (checkinteiro(courtInterest.cell(2, 1))) {
+    const ClosingTotal closing = closingTotal(c);
+    if (closing.withInterest) {
         out.line("<p>&nbsp;</p>");
         out.line("<div align=\"center\">");
         out.line("<center>");
@@ -283,15 +307,7 @@ std::string writeStatement(const DailySavings& c) {
         }
         out.line("</table>");
         out.line("<p>&nbsp;</p>");
-        const std::string& total = courtInterest.cell(3, courtInterest.rowCount() - 1);
-        const std::string rate = checkinteiro(total) ? total : "0";
-        // Only the court-interest total stands in "0" for a missing amount; the plain total shows
-        // the cell as it is.
-        if (!checkinteiro(final)) final = "0";
-        const Number amount = RemovePonto(final);
-        Number interest = checked(amount * RemovePonto(rate));
-        interest = divide(interest, 100);
-        out.line("<b>TOTAL = " + final + " X " + rate + "% = " + fmt2(checked(amount + interest)) + "</b>");
+        out.line("<b>TOTAL = " + closing.final + " X " + closing.rate + "% = " + closing.total + "</b>");
         out.line("<p>&nbsp;</p>");
         out.line("</center>");
         out.line("</div>");
@@ -299,7 +315,7 @@ std::string writeStatement(const DailySavings& c) {
         out.line("<p>&nbsp;</p>");
         out.line("<div align=\"Center\">");
         out.line("<Center>");
-        out.line("<b>TOTAL = " + final + "</b>");
+        out.line("<b>TOTAL = " + closing.final + "</b>");
         out.line("<p>&nbsp;</p>");
         out.line("</Center>");
         out.line("</div>");

@@ -17,6 +17,17 @@ class DailySavings;
 std::vector<std::string> planNoteLines(const StringGrid& planTable, const StringGrid& balances,
                                        const StringGrid& differences, int t, int a);
 
+// The statement's closing figure: the sheet's final amount (column 5 of its last row) and, with
+// court interest, that amount plus the court-interest total's percentage of it.
+struct ClosingTotal {
+    std::string final;  // as the sheet holds it; "0" when court interest applies to no digit
+    bool withInterest = false;
+    std::string rate;      // the court-interest total, "0" when it has no digit
+    std::string total;     // the figure after "TOTAL = " ends with
+    std::string currency;  // currency of the last yield period (sheet column 0 of the last row)
+};
+ClosingTotal closingTotal(const DailySavings& calculation);
+
 // The statement's bytes (Windows-1252, CR LF, a few lone CR as users' earlier statements have
 // them) for the calculation as it stands after "Finalizar"'s steps 2 to 4. A court-interest
 // total without a digit counts as "0".

@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     gui::MainWindow mainWindow(shell);
     // The calculators' windows, in the order the program has always created them.
     gui::savings::install(mainWindow);
+    gui::settlement::install(mainWindow);
     gui::tools::install(mainWindow);
     gui::fgts::install(mainWindow);
     gui::configuredsavings::install(mainWindow);

@@ -152,6 +152,8 @@ MainWindow::MainWindow(shell::Shell& shell, QWidget* parent) : QMainWindow(paren
     // The month-by-month commands enable "Visualizar Impressão" themselves once their table is found.
     menuEntry(calc, Command::SaoPauloMonthly, QStringLiteral("Débitos Judiciais São Paulo (mês a mês)"));
     menuEntry(calc, Command::MinasMonthly, QStringLiteral("Débitos Judiciais MG - MT - MS - ES (mês a mês)"));
+    calc->addSeparator();
+    menuEntry(calc, Command::Settlement, QStringLiteral("Acordo dos Planos Econômicos"));
     files->addSeparator();
     menuEntry(files, Command::SelectAll, QStringLiteral("Selecionar tudo"))->setShortcut(QKeySequence::SelectAll);
     menuEntry(files, Command::Copy, QStringLiteral("Copiar"))->setShortcut(QKeySequence::Copy);
@@ -192,6 +194,8 @@ MainWindow::MainWindow(shell::Shell& shell, QWidget* parent) : QMainWindow(paren
     popupEntry(popCalc, Command::SaoPauloMonthly, QStringLiteral("Débitos Judiciais São Paulo (mês a mês)"), false);
     popupEntry(popCalc, Command::MinasMonthly, QStringLiteral("Débitos Judiciais MG - MT - MS - ES (mês a mês)"),
                false);
+    popCalc->addSeparator();
+    popupEntry(popCalc, Command::Settlement, QStringLiteral("Acordo dos Planos Econômicos"), true);
 
     QMenu* popFgts = addPopup(ToolbarMenu::Fgts);
     popupEntry(popFgts, Command::FgtsPurge, QStringLiteral("Expurgos do FGTS"), true);

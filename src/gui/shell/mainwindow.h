@@ -34,6 +34,7 @@ public:
         SaoPauloCourtDebt,  // Débitos Judiciais São Paulo
         SaoPauloMonthly,    // Débitos Judiciais São Paulo (mês a mês)
         MinasMonthly,       // Débitos Judiciais MG - MT - MS - ES (mês a mês)
+        Settlement,         // Acordo dos Planos Econômicos
         // "FGTS" (toolbar pop-up only)
         FgtsPurge,                // Expurgos do FGTS
         FgtsProgressiveInterest,  // FGTS - Juros Progressivos

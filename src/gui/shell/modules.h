@@ -9,6 +9,9 @@ class MainWindow;
 namespace savings {
 void install(MainWindow& mainWindow);  // DailySavingsWindow, PlanTableWindow, IndexTableWindow
 }
+namespace settlement {
+void install(MainWindow& mainWindow);  // "Acordo dos Planos Econômicos" (after savings: it reads its calculator)
+}
 namespace fgts {
 void install(MainWindow& mainWindow);  // TFormFGTS
 }

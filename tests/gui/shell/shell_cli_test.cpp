@@ -96,6 +96,14 @@ private slots:
         QTest::newRow("calculator for a statement")
             << QStringList{QStringLiteral("--calculadora"), QStringLiteral("mg-mes"), QStringLiteral("a.html")}
             << QByteArray("--calculadora vale apenas para arquivos .e12");
+        QTest::newRow("unknown regime") << QStringList{QStringLiteral("--acordo"), QStringLiteral("--regime"),
+                                                       QStringLiteral("2019"), QStringLiteral("a.e12")}
+                                        << QByteArray("regime desconhecido: 2019 (use 2017 ou 2020)");
+        QTest::newRow("regime without the agreement")
+            << QStringList{QStringLiteral("--regime"), QStringLiteral("2017"), QStringLiteral("a.e12")}
+            << QByteArray("--regime vale apenas com --acordo");
+        QTest::newRow("agreement for FGTS") << QStringList{QStringLiteral("--acordo"), QStringLiteral("a.fg")}
+                                            << QByteArray("--acordo vale apenas para arquivos .e12 da Poupança Diária");
     }
 
     void usageMessagesNameTheCalculatorsAndTheirFiles() {

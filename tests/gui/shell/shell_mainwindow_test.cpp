@@ -47,8 +47,9 @@ QMenu* topMenu(MainWindow& window, const QString& title) {
 }
 
 const Command kCalculators[] = {
-    Command::DailySavings,    Command::ConfiguredSavings, Command::CollorSavings, Command::SaoPauloCourtDebt,
-    Command::SaoPauloMonthly, Command::MinasMonthly,      Command::FgtsPurge,     Command::FgtsProgressiveInterest,
+    Command::DailySavings,      Command::ConfiguredSavings,       Command::CollorSavings,
+    Command::SaoPauloCourtDebt, Command::SaoPauloMonthly,         Command::MinasMonthly,
+    Command::FgtsPurge,         Command::FgtsProgressiveInterest, Command::Settlement,
 };
 
 // The buttons of a strip page, left to right.
@@ -121,7 +122,8 @@ private slots:
                               QStringLiteral("Poupança Configurada - com Plano Collor I e II"), QStringLiteral("-"),
                               QStringLiteral("Débitos Judiciais São Paulo"),
                               QStringLiteral("Débitos Judiciais São Paulo (mês a mês)"),
-                              QStringLiteral("Débitos Judiciais MG - MT - MS - ES (mês a mês)")}));
+                              QStringLiteral("Débitos Judiciais MG - MT - MS - ES (mês a mês)"), QStringLiteral("-"),
+                              QStringLiteral("Acordo dos Planos Econômicos")}));
         QCOMPARE(layoutOf(topMenu(w, QStringLiteral("Ajuda"))),
                  (QStringList{QStringLiteral("Ajuda"), QStringLiteral("-"), QStringLiteral("Sobre")}));
         QMenu* online = topMenu(w, QStringLiteral("Cálculos On-Line"));
@@ -154,7 +156,8 @@ private slots:
                               QStringLiteral("Poupança Configurada - com Plano Collor I e II"), QStringLiteral("-"),
                               QStringLiteral("Débitos Judiciais São Paulo"),
                               QStringLiteral("Débitos Judiciais São Paulo (mês a mês)"),
-                              QStringLiteral("Débitos Judiciais MG - MT - MS - ES (mês a mês)")}));
+                              QStringLiteral("Débitos Judiciais MG - MT - MS - ES (mês a mês)"), QStringLiteral("-"),
+                              QStringLiteral("Acordo dos Planos Econômicos")}));
         QCOMPARE(layoutOf(w.popupMenu(ToolbarMenu::Fgts)),
                  (QStringList{QStringLiteral("Expurgos do FGTS"), QStringLiteral("FGTS - Juros Progressivos")}));
         QCOMPARE(layoutOf(w.popupMenu(ToolbarMenu::Update)),
@@ -194,8 +197,8 @@ private slots:
             QTest::newRow(qPrintable(name)) << command << place << enables;
         };
         // The calculators' pop-up twins enable it before they run the calculator.
-        for (Command calculator :
-             {Command::DailySavings, Command::ConfiguredSavings, Command::CollorSavings, Command::SaoPauloCourtDebt}) {
+        for (Command calculator : {Command::DailySavings, Command::ConfiguredSavings, Command::CollorSavings,
+                                   Command::SaoPauloCourtDebt, Command::Settlement}) {
             row(calculator, Place::MainMenu, false);
             row(calculator, Place::Popup, true);
         }
