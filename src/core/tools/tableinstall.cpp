@@ -6,6 +6,7 @@
 #include "core/common/grid.h"
 #include "core/common/platform.h"
 #include "core/common/tablefile.h"
+#include "core/tools/tablemanifest.h"
 
 #include <cctype>
 #include <filesystem>
@@ -170,6 +171,18 @@ InstallResult installTables(const std::string& shippedFolder, const std::string&
         const bool isTable = file.name.size() > 4 && file.name.compare(file.name.size() - 4, 4, ".tab") == 0;
         if (const std::string month = isTable ? lastMonthOfTable(to) : ""; !month.empty()) now.lastMonth = month;
         present.push_back(now);
+    }
+    // The shipped set's manifest names the installed set; a folder that keeps some of the user's
+    // files, or that was updated to a newer set, keeps its own.
+    const std::string shippedManifest = joinPath(shippedFolder, kManifestFile);
+    const std::string installedDate = installedSetDate(dataFolder);
+    if (fileExists(shippedManifest) && result.kept.empty() &&
+        (installedDate.empty() || dateKey(installedDate) <= dateKey(installedSetDate(shippedFolder)))) {
+        const std::string target = joinPath(dataFolder, kManifestFile);
+        if (!fileExists(target) || readFileBytes(target) != readFileBytes(shippedManifest)) {
+            copyFileReplacing(shippedManifest, target);
+            result.installed.push_back(kManifestFile);
+        }
     }
     writeLista(joinPath(dataFolder, kListaFile), present);
     return result;

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
@@ -302,4 +303,31 @@ TEST(TableManifest, readsWhatItWritesAndRejectsWhatItMustNot) {
             EXPECT_STREQ(e.what(), c.message);
         }
     }
+}
+
+TEST(TableManifest, theShippedManifestDescribesTheShippedFilesAndIsInstalledWithThem) {
+    const std::string shipped = std::string(RUVIVAVU_SOURCE_DIR) + "/data";
+    const std::string bytes = readFileBytes(joinPath(shipped, kManifestFile));
+    const Manifest m = parseManifest(bytes);
+    EXPECT_EQ(renderManifest(m), bytes);  // the table builder writes what the program writes
+    const std::vector<ListedFile> lista = readLista(joinPath(shipped, kListaFile));
+    for (const ManifestFile& f : m.files) {
+        SCOPED_TRACE(f.name);
+        EXPECT_EQ(sha256OfFile(listedPath(shipped, f.name)), f.sha256);
+        auto listed = std::find_if(lista.begin(), lista.end(), [&](const ListedFile& l) { return l.name == f.name; });
+        ASSERT_NE(listed, lista.end());
+        EXPECT_EQ(f.lastMonth, listed->lastMonth);
+    }
+    EXPECT_EQ(m.files.size() + 2, lista.size());  // all but the user's planos.ini and indice.ini
+
+    // A first run installs it; a folder already updated to a newer set keeps its own.
+    TempFolder temp("tableupdate");
+    const std::string data = temp.path + "/dados";
+    installTables(shipped, data, nullptr);
+    EXPECT_EQ(installedSetDate(data), m.date);
+    const std::string newer =
+        "Formato\t1\t\t\t\r\nData\t01/01/2999\t\t\t\r\nArquivo\t\t\t\t\r\nx\t\t1\t" + sha256Hex("x") + "\t\r\n";
+    writeFileAtomic(joinPath(data, kManifestFile), newer);
+    installTables(shipped, data, nullptr);
+    EXPECT_EQ(installedSetDate(data), "01/01/2999");
 }
