@@ -153,10 +153,108 @@ std::string updatedLista(const std::string& dataFolder, const Manifest& manifest
     return path;
 }
 
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// One update
+
+TableUpdate::TableUpdate(std::string dataFolder, PublicKey key) : dataFolder_(std::move(dataFolder)), key_(key) {
+    recoverInterruptedUpdate(dataFolder_);
+}
+
+TableUpdate::~TableUpdate() {
+    removeAll(joinPath(dataFolder_, kStagingFolder));
+}
+
+void TableUpdate::acceptManifest(std::string_view manifestBytes, std::string_view signatureText) {
+    if (!signatureMatches(manifestBytes, signatureText, key_))
+        throw UpdateFailed(
+            "A assinatura do manifesto das tabelas não confere: a atualização não foi publicada pela Quorvel ou foi "
+            "alterada.");
+    try {
+        manifest_ = parseManifest(manifestBytes);
+    } catch (const UserMessage& e) {
+        throw UpdateFailed(e.what());
+    }
+    const std::string installed = installedSetDate(dataFolder_);
+    if (!installed.empty() && dateKey(manifest_.date) < dateKey(installed))
+        throw UpdateFailed("As tabelas da atualização (conjunto de " + manifest_.date +
+                           ") são mais antigas que as instaladas (conjunto de " + installed + ").");
+    manifestBytes_ = std::string(manifestBytes);
+    changed_.clear();
+    for (const ManifestFile& f : manifest_.files) {
+        const std::string path = listedPath(dataFolder_, f.name);
+        if (!fileExists(path) || sha256OfFile(path) != f.sha256) changed_.push_back(f);
+    }
+    removeAll(joinPath(dataFolder_, kStagingFolder));
+    ensureFolder(joinPath(dataFolder_, kStagingFolder));
+    accepted_ = true;
+}
+
+std::string TableUpdate::stagingPath(const ManifestFile& file) const {
+    const std::string path = listedPath(joinPath(dataFolder_, kStagingFolder), file.name);
+    ensureFolder(utf8(native(path).parent_path()));
+    return path;
+}
+
+void TableUpdate::storeFetched(const ManifestFile& file, std::string_view bytes) const {
+    try {
+        writeFileAtomic(stagingPath(file), bytes);
+    } catch (const Error& e) {
+        throw UpdateFailed(e.what());
+    }
+    checkFetched(file);
+}
+
+void TableUpdate::checkFetched(const ManifestFile& file) const {
+    const std::string path = stagingPath(file);
+    std::error_code ec;
+    const auto size = fs::file_size(native(path), ec);
+    if (ec || size != file.size || sha256OfFile(path) != file.sha256)
+        throw UpdateFailed("O arquivo " + file.name +
+                           " recebido não confere com o manifesto da atualização (tamanho ou conteúdo diferente).");
+}
+
+std::string TableUpdate::commit() {
+    if (!accepted_) throw UpdateFailed("A atualização não tem manifesto.");
+    const std::string month = latestMonth(manifest_);
+    const std::string installed = installedSetDate(dataFolder_);
+    if (changed_.empty() && installed == manifest_.date)
+        return "As tabelas já estão atualizadas até " + month + " (conjunto de " + manifest_.date + ").\n" +
+               kNothingChanged;
+    for (const ManifestFile& f : changed_) checkFetched(f);
+
+    const std::string staging = joinPath(dataFolder_, kStagingFolder);
+    std::vector<std::pair<std::string, std::string>> staged;
+    for (const ManifestFile& f : changed_) staged.emplace_back(f.name, stagingPath(f));
+    try {
+        const std::string manifestPath = joinPath(staging, kManifestFile);
+        writeFileAtomic(manifestPath, manifestBytes_);
+        staged.emplace_back(kManifestFile, manifestPath);
+        staged.emplace_back(kListaFile, updatedLista(dataFolder_, manifest_, staging));
+    } catch (const Error& e) {
+        throw UpdateFailed(e.what());
+    }
+    const std::string fresh = joinPath(dataFolder_, kNewBackupFolder);
+    replaceTogether(dataFolder_, staged, {}, fresh);
+    // The replaced set becomes the one "Desfazer atualização" goes back to.
+    const std::string previous = joinPath(dataFolder_, kPreviousSetFolder);
+    removeAll(previous);
+    std::error_code ec;
+    fs::rename(native(fresh), native(previous), ec);
+    removeAll(staging);
+    return "Tabelas atualizadas até " + month + ".\nConjunto de " + manifest_.date +
+           (changed_.empty() ? std::string("; nenhum arquivo mudou.")
+                             : "; arquivos substituídos: " + joinedNames(changed_) + ".");
+}
+
+// ---------------------------------------------------------------------------------------------
+// Local sources
+
 // A zip archive read whole (a table set is small): its entries by name.
-class ZipArchive {
+class LocalSource::Zip {
 public:
-    explicit ZipArchive(const std::string& path) : path_(path), bytes_(readFileBytes(path)) {
+    explicit Zip(const std::string& path) : path_(path), bytes_(readFileBytes(path)) {
         const size_t n = bytes_.size();
         size_t end = std::string::npos;
         for (size_t i = n >= 22 ? n - 22 : 0; n >= 22; --i) {
@@ -258,154 +356,61 @@ private:
     }
 };
 
-}  // namespace
-
-// ---------------------------------------------------------------------------------------------
-// One update
-
-TableUpdate::TableUpdate(std::string dataFolder, PublicKey key) : dataFolder_(std::move(dataFolder)), key_(key) {
-    recoverInterruptedUpdate(dataFolder_);
+std::string unsignedSetReason() {
+    return std::string("A atualização não está assinada (falta ") + kSignatureFile + ").";
 }
 
-TableUpdate::~TableUpdate() {
-    removeAll(joinPath(dataFolder_, kStagingFolder));
-}
-
-void TableUpdate::acceptManifest(std::string_view manifestBytes, std::string_view signatureText) {
-    if (!signatureMatches(manifestBytes, signatureText, key_))
-        throw UpdateFailed(
-            "A assinatura do manifesto das tabelas não confere: a atualização não foi publicada pela Quorvel ou foi "
-            "alterada.");
-    try {
-        manifest_ = parseManifest(manifestBytes);
-    } catch (const UserMessage& e) {
-        throw UpdateFailed(e.what());
-    }
-    const std::string installed = installedSetDate(dataFolder_);
-    if (!installed.empty() && dateKey(manifest_.date) < dateKey(installed))
-        throw UpdateFailed("As tabelas da atualização (conjunto de " + manifest_.date +
-                           ") são mais antigas que as instaladas (conjunto de " + installed + ").");
-    manifestBytes_ = std::string(manifestBytes);
-    changed_.clear();
-    for (const ManifestFile& f : manifest_.files) {
-        const std::string path = listedPath(dataFolder_, f.name);
-        if (!fileExists(path) || sha256OfFile(path) != f.sha256) changed_.push_back(f);
-    }
-    removeAll(joinPath(dataFolder_, kStagingFolder));
-    ensureFolder(joinPath(dataFolder_, kStagingFolder));
-    accepted_ = true;
-}
-
-std::string TableUpdate::stagingPath(const ManifestFile& file) const {
-    const std::string path = listedPath(joinPath(dataFolder_, kStagingFolder), file.name);
-    ensureFolder(utf8(native(path).parent_path()));
-    return path;
-}
-
-void TableUpdate::checkFetched(const ManifestFile& file) const {
-    const std::string path = stagingPath(file);
+LocalSource::LocalSource(const std::string& path) : folder_(path) {
     std::error_code ec;
-    const auto size = fs::file_size(native(path), ec);
-    if (ec || size != file.size || sha256OfFile(path) != file.sha256)
-        throw UpdateFailed("O arquivo " + file.name +
-                           " recebido não confere com o manifesto da atualização (tamanho ou conteúdo diferente).");
-}
-
-std::string TableUpdate::commit() {
-    if (!accepted_) throw UpdateFailed("A atualização não tem manifesto.");
-    const std::string month = latestMonth(manifest_);
-    const std::string installed = installedSetDate(dataFolder_);
-    if (changed_.empty() && installed == manifest_.date)
-        return "As tabelas já estão atualizadas até " + month + " (conjunto de " + manifest_.date + ").\n" +
-               kNothingChanged;
-    for (const ManifestFile& f : changed_) checkFetched(f);
-
-    const std::string staging = joinPath(dataFolder_, kStagingFolder);
-    std::vector<std::pair<std::string, std::string>> staged;
-    for (const ManifestFile& f : changed_) staged.emplace_back(f.name, stagingPath(f));
+    if (fs::is_directory(native(path), ec)) return;
+    if (!fileExists(path)) throw UpdateFailed("A origem da atualização não foi encontrada: " + path + ".");
+    if (native(path).filename() == native(kManifestFile)) {
+        folder_ = utf8(native(path).parent_path());
+        return;
+    }
     try {
-        const std::string manifestPath = joinPath(staging, kManifestFile);
-        writeFileAtomic(manifestPath, manifestBytes_);
-        staged.emplace_back(kManifestFile, manifestPath);
-        staged.emplace_back(kListaFile, updatedLista(dataFolder_, manifest_, staging));
+        zip_ = std::make_unique<Zip>(path);
+        inZip_ = zip_->setFolder();
+    } catch (const UpdateFailed&) {
+        throw;
     } catch (const Error& e) {
         throw UpdateFailed(e.what());
     }
-    const std::string fresh = joinPath(dataFolder_, kNewBackupFolder);
-    replaceTogether(dataFolder_, staged, {}, fresh);
-    // The replaced set becomes the one "Desfazer atualização" goes back to.
-    const std::string previous = joinPath(dataFolder_, kPreviousSetFolder);
-    removeAll(previous);
-    std::error_code ec;
-    fs::rename(native(fresh), native(previous), ec);
-    removeAll(staging);
-    return "Tabelas atualizadas até " + month + ".\nConjunto de " + manifest_.date +
-           (changed_.empty() ? std::string("; nenhum arquivo mudou.")
-                             : "; arquivos substituídos: " + joinedNames(changed_) + ".");
 }
 
-// ---------------------------------------------------------------------------------------------
-// Local sources
+LocalSource::~LocalSource() = default;
+
+bool LocalSource::has(const std::string& name) const {
+    return zip_ ? zip_->has(inZip_ + name) : fileExists(listedPath(folder_, name));
+}
+
+std::string LocalSource::read(const std::string& name, std::uint64_t limit) const {
+    try {
+        if (zip_) return zip_->read(inZip_ + name, limit);
+        const std::string path = listedPath(folder_, name);
+        std::error_code ec;
+        if (fileExists(path) && fs::file_size(native(path), ec) > limit)
+            throw UserMessage(name + " é maior que o publicado");
+        return readFileBytes(path);
+    } catch (const Error& e) {
+        throw UpdateFailed("O arquivo " + name + " da atualização não pôde ser lido: " + e.what());
+    }
+}
 
 std::string updateFromLocalSource(const std::string& dataFolder, const std::string& source, const PublicKey& key,
                                   const UpdateProgress& progress) {
-    std::string folder = source;
-    std::unique_ptr<ZipArchive> zip;
-    std::string inZip;
-    std::error_code ec;
-    if (!fs::is_directory(native(source), ec)) {
-        if (!fileExists(source)) throw UpdateFailed("A origem da atualização não foi encontrada: " + source + ".");
-        if (native(source).filename() == native(kManifestFile)) {
-            folder = utf8(native(source).parent_path());
-        } else {
-            try {
-                zip = std::make_unique<ZipArchive>(source);
-                inZip = zip->setFolder();
-            } catch (const UpdateFailed&) {
-                throw;
-            } catch (const Error& e) {
-                throw UpdateFailed(e.what());
-            }
-        }
-    }
-    // A file of the set's source; UpdateFailed naming it when it cannot be had.
-    auto read = [&](const std::string& name, std::uint64_t limit) {
-        try {
-            if (zip) return zip->read(inZip + name, limit);
-            const std::string path = listedPath(folder, name);
-            std::error_code sizeError;
-            if (fileExists(path) && fs::file_size(native(path), sizeError) > limit)
-                throw UserMessage(name + " é maior que o publicado");
-            return readFileBytes(path);
-        } catch (const Error& e) {
-            throw UpdateFailed("O arquivo " + name + " da atualização não pôde ser lido: " + e.what());
-        }
-    };
-
+    const LocalSource set(source);
     TableUpdate update(dataFolder, key);
-    const std::uint64_t manifestLimit = 1 << 20;
-    const std::string manifest = read(kManifestFile, manifestLimit);
-    const bool signedSet = zip ? zip->has(inZip + kSignatureFile) : fileExists(listedPath(folder, kSignatureFile));
-    if (!signedSet) throw UpdateFailed(std::string("A atualização não está assinada (falta ") + kSignatureFile + ").");
-    update.acceptManifest(manifest, read(kSignatureFile, 1024));
+    const std::string manifest = set.read(kManifestFile, kManifestLimit);
+    if (!set.has(kSignatureFile)) throw UpdateFailed(unsignedSetReason());
+    update.acceptManifest(manifest, set.read(kSignatureFile, kSignatureLimit));
     const std::vector<ManifestFile>& changed = update.changedFiles();
     for (size_t i = 0; i < changed.size(); ++i) {
         if (progress && !progress(i, changed.size(), changed[i].name)) throw UpdateFailed("Atualização cancelada.");
-        try {
-            writeFileAtomic(update.stagingPath(changed[i]), read(changed[i].name, changed[i].size));
-        } catch (const UpdateFailed&) {
-            throw;
-        } catch (const Error& e) {
-            throw UpdateFailed(e.what());
-        }
-        update.checkFetched(changed[i]);
+        update.storeFetched(changed[i], set.read(changed[i].name, changed[i].size));
     }
     if (progress && !progress(changed.size(), changed.size(), {})) throw UpdateFailed("Atualização cancelada.");
     return update.commit();
-}
-
-std::string readZipEntry(const std::string& archive, const std::string& name) {
-    return ZipArchive(archive).read(name);
 }
 
 // ---------------------------------------------------------------------------------------------

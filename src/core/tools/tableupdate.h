@@ -14,7 +14,9 @@
 #include "core/tools/tablemanifest.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +57,8 @@ public:
     std::string stagingPath(const ManifestFile& file) const;
     // UpdateFailed naming the file when what was fetched is not the manifest's size and digest.
     void checkFetched(const ManifestFile& file) const;
+    // Writes a fetched file's bytes where they belong and checks them.
+    void storeFetched(const ManifestFile& file, std::string_view bytes) const;
 
     // Replaces the changed files, the manifest and lista.tab together, keeping the set they
     // replace for "Desfazer atualização", and answers the message for the user ("Tabelas
@@ -69,6 +73,35 @@ private:
     std::string manifestBytes_;
     std::vector<ManifestFile> changed_;
     bool accepted_ = false;
+};
+
+// The largest manifest and signature a source may hand over.
+inline constexpr std::uint64_t kManifestLimit = 1 << 20;
+inline constexpr std::uint64_t kSignatureLimit = 1024;
+
+// Why a source without manifesto.sig is refused.
+std::string unsignedSetReason();
+
+// A set on this machine or a shared drive: a folder holding manifesto.txt, manifesto.sig and the
+// set's files, that folder's manifesto.txt itself, or a .zip archive of such a folder (the set
+// may sit in a folder inside the archive).
+class LocalSource {
+public:
+    // UpdateFailed when the path is none of those.
+    explicit LocalSource(const std::string& path);
+    ~LocalSource();
+    LocalSource(const LocalSource&) = delete;
+    LocalSource& operator=(const LocalSource&) = delete;
+
+    bool has(const std::string& name) const;
+    // A file of the set. UpdateFailed naming it when it cannot be read or is larger than `limit`.
+    std::string read(const std::string& name, std::uint64_t limit) const;
+
+private:
+    class Zip;
+    std::string folder_;
+    std::unique_ptr<Zip> zip_;
+    std::string inZip_;
 };
 
 // Called before each file is fetched (done of total so far, the file's name); answers false to
@@ -90,9 +123,5 @@ std::string undoUpdate(const std::string& dataFolder);
 
 // Finishes or reverses a replacement that was cut short, and removes fetched files left over.
 void recoverInterruptedUpdate(const std::string& dataFolder);
-
-// A file of a zip archive (stored or deflated), by its name in the archive. FileError when the
-// archive cannot be read, UserMessage when it does not hold the file or the file is damaged.
-std::string readZipEntry(const std::string& archive, const std::string& name);
 
 }  // namespace ruvivavu::tools
