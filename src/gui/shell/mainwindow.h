@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QUrl>
 
 #include <functional>
 
@@ -113,6 +114,8 @@ public:
     void loadDocument(const QString& path);
     void refreshViewer();
     bool hasDocument() const;
+    // Shows a page made in memory (no file behind it); its relative links start from `base`.
+    void showPage(const QString& html, const QUrl& base = {});
 
     // The statement commands: copy the whole statement (HTML and plain text), write it as PDF with
     // the session's page layout (answers the page count, raises FileError), and the session's
