@@ -5,6 +5,7 @@
 #include "core/common/fileio.h"
 #include "core/common/platform.h"
 #include "core/shell/shell.h"
+#include "core/tools/tablemanifest.h"
 #include "print/printing.h"
 
 #include <QGuiApplication>
@@ -35,6 +36,7 @@ struct Options {
 const char* kUsage =
     "Uso: ruvivavu-cli [--dados PASTA] [--calculadora poupanca|sp-mes|mg-mes]\n"
     "                  [--saida ARQUIVO] [--pdf ARQUIVO.pdf] CALCULO\n"
+    "     ruvivavu-cli [--dados PASTA] --versao-tabelas\n"
     "\n"
     "Abre o arquivo de cálculo CALCULO (.e12: poupança e débitos judiciais; .fg: expurgos do FGTS),\n"
     "refaz o cálculo com as tabelas da pasta de dados e escreve o demonstrativo. Um demonstrativo\n"
@@ -44,6 +46,8 @@ const char* kUsage =
     "  --calculadora NOME   para arquivos .e12: poupanca (padrão), sp-mes ou mg-mes\n"
     "  --saida ARQUIVO      grava o demonstrativo HTML (Windows-1252) em ARQUIVO em vez da saída padrão\n"
     "  --pdf ARQUIVO.pdf    grava o demonstrativo em PDF (A4, margens de 15 mm)\n"
+    "  --versao-tabelas     mostra o conjunto de tabelas da pasta de dados (data e meses) e se cada\n"
+    "                       arquivo confere com o publicado\n"
     "  --help               mostra esta ajuda\n"
     "\n"
     "Saída: 0 em caso de sucesso, 1 quando o cálculo termina com uma mensagem (na saída de erro),\n"
@@ -115,6 +119,7 @@ struct Arguments {
     std::string output;
     std::string pdf;
     bool help = false;
+    bool tablesVersion = false;
 };
 
 Arguments parse(int argc, char** argv) {
@@ -139,13 +144,17 @@ Arguments parse(int argc, char** argv) {
             args.output = value(arg);
         } else if (arg == "--pdf") {
             args.pdf = value(arg);
+        } else if (arg == "--versao-tabelas") {
+            args.tablesVersion = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             throw UsageError{"opção desconhecida: " + arg};
         } else {
             positional.push_back(arg);
         }
     }
-    if (args.help) return args;
+    if (args.tablesVersion && !positional.empty())
+        throw UsageError{"--versao-tabelas não se usa com um arquivo de cálculo"};
+    if (args.help || args.tablesVersion) return args;
     if (positional.empty()) throw UsageError{"falta o arquivo de cálculo"};
     if (positional.size() > 1) throw UsageError{"apenas um arquivo de cálculo por vez"};
     args.options.input = positional.front();
@@ -191,6 +200,10 @@ int main(int argc, char** argv) {
         if (args.options.dataFolder.empty()) {
             args.options.dataFolder = ruvivavu::shell::resolveDataFolder(ruvivavu::shell::runningProgramFolder(argv[0]),
                                                                          std::filesystem::current_path().string());
+        }
+        if (args.tablesVersion) {
+            std::cout << ruvivavu::tools::describeInstalledSet(args.options.dataFolder);
+            return 0;
         }
         std::string statement;
         if (const Calculator* calculator = calculatorFor(args.options))

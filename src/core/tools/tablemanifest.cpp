@@ -177,4 +177,21 @@ std::string installedSetDate(const std::string& dataFolder) {
     }
 }
 
+std::string describeInstalledSet(const std::string& dataFolder) {
+    const std::string path = joinPath(dataFolder, kManifestFile);
+    if (!fileExists(path))
+        throw UserMessage("A pasta de dados " + dataFolder + " não tem o manifesto das tabelas (" + kManifestFile +
+                          "): as tabelas foram instaladas por uma versão anterior do programa.");
+    const Manifest m = parseManifest(readFileBytes(path));
+    std::string out =
+        "Conjunto de tabelas de " + m.date + ", com meses até " + latestMonth(m) + " (pasta " + dataFolder + ")\n";
+    for (const ManifestFile& f : m.files) {
+        std::string state = "FALTA";
+        const std::string file = joinPath(dataFolder, f.name);
+        if (fileExists(file)) state = sha256OfFile(file) == f.sha256 ? "confere" : "DIFERENTE DO PUBLICADO";
+        out += "  " + f.name + "\t" + (f.lastMonth.empty() ? "-" : f.lastMonth) + "\t" + state + "\n";
+    }
+    return out;
+}
+
 }  // namespace ruvivavu::tools

@@ -67,4 +67,12 @@ long dateKey(const std::string& date);
 // folder has no readable manifest.
 std::string installedSetDate(const std::string& dataFolder);
 
+// What `ruvivavu-cli --versao-tabelas` prints: the installed set's date and latest month, then
+// each file with its last month, and whether its bytes are still the published ones, e.g.
+//   Conjunto de tabelas de 09/12/2026, com meses até 09/2026 (pasta /home/x/dados)
+//     zurivodo13.tab	07/2026	confere
+//     fgts.tab	09/2026	DIFERENTE DO PUBLICADO
+// UserMessage when the folder has no readable manifest.
+std::string describeInstalledSet(const std::string& dataFolder);
+
 }  // namespace ruvivavu::tools
