@@ -132,7 +132,8 @@ void replaceTogether(const std::string& dataFolder, const std::vector<std::pair<
 
 std::string joinedNames(const std::vector<ManifestFile>& files) {
     std::string out;
-    for (const ManifestFile& f : files) out += (out.empty() ? "" : ", ") + f.name;
+    for (const ManifestFile& f : files)
+        out += (out.empty() ? "" : ", ") + f.name + (f.lastMonth.empty() ? "" : " (até " + f.lastMonth + ")");
     return out;
 }
 

@@ -95,6 +95,8 @@ void setUpdateKey(const rt::PublicKey& key) {
 TableUpdateWindow::TableUpdateWindow(const shell::Shell& shell, QWidget* parent) : QDialog(parent) {
     setWindowTitle(kTitle);
     auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(18, 16, 18, 14);
+    column->setSpacing(12);
 
     QString installed;
     const std::string date = rt::installedSetDate(shell.dataFolder);
@@ -111,6 +113,9 @@ TableUpdateWindow::TableUpdateWindow(const shell::Shell& shell, QWidget* parent)
     }
     auto* installedLabel = new QLabel(installed, this);
     installedLabel->setObjectName(QStringLiteral("instaladas"));
+    QFont bold = installedLabel->font();
+    bold.setBold(true);
+    installedLabel->setFont(bold);
     column->addWidget(installedLabel);
     auto* source = new QLabel(QStringLiteral("Origem das atualizações: %1\nPara usar outra, escreva o endereço ou a "
                                              "pasta na primeira linha de %2, na pasta de dados.")

@@ -61,7 +61,7 @@ TEST(TableUpdate, replacesTheChangedFilesAndKeepsTheUsersOwn) {
     const Files before = enginetest::snapshot(f.data);
     EXPECT_EQ(f.update(),
               "Tabelas atualizadas até 06/2026.\nConjunto de 10/07/2026; arquivos substituídos: "
-              "images/index.htm, mes.tab, zurivodo13.tab.");
+              "images/index.htm, mes.tab (até 06/2026), zurivodo13.tab (até 03/2026).");
     const Files after = enginetest::snapshot(f.data);
     for (const auto& [name, bytes] : kPublished) EXPECT_EQ(after.at(name), bytes) << name;
     EXPECT_EQ(after.at("planos.ini"), before.at("planos.ini"));

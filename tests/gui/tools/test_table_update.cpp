@@ -37,7 +37,7 @@ const Files kPublished = {
 };
 const QString kSuccess = QStringLiteral(
     "Tabelas atualizadas até 06/2026.\nConjunto de 10/07/2026; arquivos "
-    "substituídos: fgts.tab, mes.tab, zurivodo13.tab.");
+    "substituídos: fgts.tab (até 01/2026), mes.tab (até 06/2026), zurivodo13.tab (até 03/2026).");
 
 QByteArray bytes(const std::string& s) {
     return QByteArray::fromStdString(s);
