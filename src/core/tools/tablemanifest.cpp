@@ -73,6 +73,15 @@ bool safeName(const std::string& name) {
     }
 }
 
+// The files the update writes itself, and its setting: a set may not name them.
+bool reservedName(const std::string& name) {
+    std::string lower;
+    for (unsigned char c : name) lower += char(std::tolower(c));
+    for (const char* reserved : {kManifestFile, kSignatureFile, "lista.tab", "atualizacao.ini"})
+        if (lower == reserved) return true;
+    return false;
+}
+
 [[noreturn]] void damaged(const std::string& what) {
     throw UserMessage(std::string(kDamaged) + ": " + what + ".");
 }
@@ -99,7 +108,7 @@ Manifest parseManifest(std::string_view bytes) {
         if (lines[i].empty()) continue;
         const std::vector<std::string> row = cells(lines[i]);
         const std::string where = "linha " + std::to_string(i + 1);
-        if (!safeName(row[0])) damaged(where + ", nome de arquivo \"" + row[0] + "\"");
+        if (!safeName(row[0]) || reservedName(row[0])) damaged(where + ", nome de arquivo \"" + row[0] + "\"");
         if (!row[1].empty() && !isMonthText(row[1])) damaged(where + ", último mês");
         if (!allDigits(row[2]) || row[2].size() > 12) damaged(where + ", tamanho");
         if (!isHexDigest(row[3])) damaged(where + ", SHA-256");

@@ -306,7 +306,7 @@ public:
     bool has(const std::string& name) const { return entries_.count(name) > 0; }
 
     // The entry's bytes; `limit` stops a file larger than it is said to be before it is unpacked.
-    std::string read(const std::string& name, std::uint64_t limit = UINT32_MAX) const {
+    std::string read(const std::string& name, std::uint64_t limit) const {
         auto it = entries_.find(name);
         if (it == entries_.end()) throw UserMessage("O arquivo " + path_ + " não contém " + name + ".");
         const Entry& e = it->second;

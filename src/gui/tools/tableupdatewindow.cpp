@@ -307,6 +307,7 @@ void TableUpdateRun::end(const QString& message) {
     if (reply_) {
         reply_->disconnect(this);
         reply_->abort();
+        reply_->deleteLater();
     }
     update_.reset();  // what was fetched and not committed goes
     local_.reset();

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QObject>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QString>
 #include <QUrl>
 
@@ -16,7 +17,6 @@
 #include <memory>
 
 class QNetworkReply;
-class QProgressDialog;
 
 namespace ruvivavu::shell {
 class Shell;
@@ -75,7 +75,7 @@ private:
     std::unique_ptr<ruvivavu::tools::LocalSource> local_;
     QUrl folder_;
     QPointer<QNetworkReply> reply_;
-    QProgressDialog* progress_ = nullptr;
+    QPointer<QProgressDialog> progress_;
     std::string manifest_;
     size_t next_ = 0;
     qint64 doneBytes_ = 0;

@@ -288,6 +288,8 @@ TEST(TableManifest, readsWhatItWritesAndRejectsWhatItMustNot) {
          "O manifesto das tabelas está danificado: linha 4, nome de arquivo \"a\\..\\x\"."},
         {head + ".tabelas-anteriores/x\t\t1\t" + digest + "\t\r\n",
          "O manifesto das tabelas está danificado: linha 4, nome de arquivo \".tabelas-anteriores/x\"."},
+        {head + "Lista.tab\t\t1\t" + digest + "\t\r\n",
+         "O manifesto das tabelas está danificado: linha 4, nome de arquivo \"Lista.tab\"."},
         {head + "x\t13/2026\t1\t" + digest + "\t\r\n", "O manifesto das tabelas está danificado: linha 4, último mês."},
         {head + "x\t\t-1\t" + digest + "\t\r\n", "O manifesto das tabelas está danificado: linha 4, tamanho."},
         {head + "x\t\t1\t" + std::string(64, 'A') + "\t\r\n",
