@@ -88,8 +88,8 @@ def help_page(built, date):
     entities so that it reads the same whatever encoding the viewer assumes."""
     with open(HELP_TEMPLATE, encoding="utf-8") as f:
         text = f.read()
-    rows = ["<table>", "<caption>Conjunto de tabelas de %s</caption>" % date,
-            "<tr><th>Arquivo</th><th>Conteúdo</th><th>Primeiro mês</th><th>Último mês</th></tr>"]
+    rows = ["<p><b>Conjunto de tabelas de %s</b> (a data do manifesto.txt que acompanha as tabelas)</p>" % date,
+            "<table>", "<tr><th>Arquivo</th><th>Conteúdo</th><th>Primeiro mês</th><th>Último mês</th></tr>"]
     for t in built:
         first = t.rows[1][0] if t.last_month else ""
         last = t.rows[-1][0] if t.last_month else ""
