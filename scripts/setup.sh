@@ -6,6 +6,8 @@ set -euo pipefail
 PACKAGES=(
     cmake g++ make pkg-config
     qt6-base-dev libgl-dev
+    # Table updates: SHA-256 and Ed25519 signatures, and the .zip archives of a table set.
+    libsodium-dev zlib1g-dev
     libgtest-dev libbenchmark-dev
     python3
     clang-format

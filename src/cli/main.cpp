@@ -6,6 +6,7 @@
 #include "core/common/fileio.h"
 #include "core/common/platform.h"
 #include "core/shell/shell.h"
+#include "core/tools/tablemanifest.h"
 #include "print/printing.h"
 
 #include <QGuiApplication>
@@ -37,6 +38,7 @@ const char* kUsage =
     "Uso: ruvivavu-cli [--dados PASTA] [--calculadora poupanca|sp-mes|mg-mes]\n"
     "                  [--saida ARQUIVO] [--pdf ARQUIVO.pdf] CALCULO\n"
     "       ruvivavu-cli --acordo [--regime 2017|2020] [--dados PASTA] [--saida ARQUIVO] CALCULO.e12\n"
+    "       ruvivavu-cli [--dados PASTA] --versao-tabelas\n"
     "\n"
     "Abre o arquivo de cálculo CALCULO (.e12: poupança e débitos judiciais; .e20 e .ex20: poupança\n"
     "configurada, sem e com os planos Collor I e II; .fg: expurgos do FGTS),\n"
@@ -50,6 +52,8 @@ const char* kUsage =
     "  --acordo             o acordo coletivo dos planos econômicos para os saldos do cálculo .e12 da\n"
     "                       Poupança Diária, ao lado do TOTAL do cálculo (demonstrativo acordo.html)\n"
     "  --regime 2017|2020   termos originais do acordo ou termo aditivo de 2020 (padrão: 2020)\n"
+    "  --versao-tabelas     mostra o conjunto de tabelas da pasta de dados (data e meses) e se cada\n"
+    "                       arquivo confere com o publicado\n"
     "  --help               mostra esta ajuda\n"
     "\n"
     "Saída: 0 em caso de sucesso, 1 quando o cálculo termina com uma mensagem (na saída de erro),\n"
@@ -123,6 +127,7 @@ struct Arguments {
     bool help = false;
     bool agreement = false;  // --acordo
     std::string regime;      // --regime
+    bool tablesVersion = false;
 };
 
 Arguments parse(int argc, char** argv) {
@@ -151,13 +156,17 @@ Arguments parse(int argc, char** argv) {
             args.agreement = true;
         } else if (arg == ruvivavu::cli::kRegimeOption) {
             args.regime = value(arg);
+        } else if (arg == "--versao-tabelas") {
+            args.tablesVersion = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             throw UsageError{"opção desconhecida: " + arg};
         } else {
             positional.push_back(arg);
         }
     }
-    if (args.help) return args;
+    if (args.tablesVersion && !positional.empty())
+        throw UsageError{"--versao-tabelas não se usa com um arquivo de cálculo"};
+    if (args.help || args.tablesVersion) return args;
     if (positional.empty()) throw UsageError{"falta o arquivo de cálculo"};
     if (positional.size() > 1) throw UsageError{"apenas um arquivo de cálculo por vez"};
     args.options.input = positional.front();
@@ -209,6 +218,10 @@ int main(int argc, char** argv) {
         if (args.options.dataFolder.empty()) {
             args.options.dataFolder = ruvivavu::shell::resolveDataFolder(ruvivavu::shell::runningProgramFolder(argv[0]),
                                                                          std::filesystem::current_path().string());
+        }
+        if (args.tablesVersion) {
+            std::cout << ruvivavu::tools::describeInstalledSet(args.options.dataFolder);
+            return 0;
         }
         std::string statement;
         if (args.agreement)

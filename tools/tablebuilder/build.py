@@ -8,6 +8,7 @@ and the provenance report <out>/sources/TABELAS.md. Running it twice gives the s
 """
 
 import argparse
+import hashlib
 import json
 import os
 import sys
@@ -26,6 +27,15 @@ STANDINS = os.path.join(HERE, "standins.json")
 
 HELP_TEMPLATE = os.path.join(HERE, "ajuda.html")
 HELP_FILE = "images/index.htm"
+
+# The date of the published set (conjunto.json): the manifest's and the help page's. Move it
+# forward whenever the tables are published again.
+SET_SETTINGS = os.path.join(HERE, "conjunto.json")
+MANIFEST_FILE = "manifesto.txt"
+MANIFEST_FORMAT = 1
+# The user's own configuration (the plan table and the index-application table, edited in the
+# program): installed on the first run, never replaced by an update, so not in the manifest.
+USER_FILES = {"planos.ini", "indice.ini"}
 
 TABLE_PURPOSE = {
     "zurivodo13.tab": "rendimentos da poupança por dia de aniversário (Poupança Diária)",
@@ -54,12 +64,32 @@ def lista(built):
     return rows
 
 
-def help_page(built):
+def set_date():
+    """The date of the published set, "dd/mm/yyyy"."""
+    with open(SET_SETTINGS, encoding="utf-8") as f:
+        date = json.load(f)["data"]
+    d, m, y = date.split("/")
+    if len(d) != 2 or len(m) != 2 or len(y) != 4 or not (1 <= int(d) <= 31 and 1 <= int(m) <= 12):
+        raise BuildError("conjunto.json: data inválida %r (use dd/mm/aaaa)" % date)
+    return date
+
+
+def manifest(date, files):
+    """The manifest of the set: format, date, and each file with its last month, size and SHA-256.
+    `files` is [(name, last month "mm/yyyy" or "", bytes)]."""
+    rows = [["Formato", str(MANIFEST_FORMAT)], ["Data", date], ["Arquivo", "Último mês", "Tamanho", "SHA-256"]]
+    for name, last, data in files:
+        rows.append([name, last, str(len(data)), hashlib.sha256(data).hexdigest()])
+    return tabwriter.render(rows, 4)
+
+
+def help_page(built, date):
     """The user guide, with the list of shipped tables filled in; written in ASCII with HTML
     entities so that it reads the same whatever encoding the viewer assumes."""
     with open(HELP_TEMPLATE, encoding="utf-8") as f:
         text = f.read()
-    rows = ["<table>", "<tr><th>Arquivo</th><th>Conteúdo</th><th>Primeiro mês</th><th>Último mês</th></tr>"]
+    rows = ["<p><b>Conjunto de tabelas de %s</b> (a data do manifesto.txt que acompanha as tabelas)</p>" % date,
+            "<table>", "<tr><th>Arquivo</th><th>Conteúdo</th><th>Primeiro mês</th><th>Último mês</th></tr>"]
     for t in built:
         first = t.rows[1][0] if t.last_month else ""
         last = t.rows[-1][0] if t.last_month else ""
@@ -199,10 +229,18 @@ atualização das tabelas". A tabela do Espírito Santo (round3/cgjes_fatores_ju
 def write_all(out, sources_folder=None):
     sources_folder = sources_folder or os.path.join(out, "sources")
     built = build_all(sources_folder)
+    date = set_date()
+    published = []
     for t in built:
-        tabwriter.write_table(os.path.join(out, t.name), t.rows, t.col_count)
-    tabwriter.write_bytes(os.path.join(out, *HELP_FILE.split("/")), help_page(built))
+        data = tabwriter.render(t.rows, t.col_count)
+        tabwriter.write_bytes(os.path.join(out, t.name), data)
+        if t.name not in USER_FILES:
+            published.append((t.name, mm_yyyy(t.last_month) if t.last_month else "", data))
+    page = help_page(built, date)
+    tabwriter.write_bytes(os.path.join(out, *HELP_FILE.split("/")), page)
+    published.append((HELP_FILE, "", page))
     tabwriter.write_table(os.path.join(out, "lista.tab"), lista(built), 2)
+    tabwriter.write_bytes(os.path.join(out, MANIFEST_FILE), manifest(date, published))
     os.makedirs(os.path.join(out, "sources"), exist_ok=True)
     tabwriter.write_bytes(os.path.join(out, "sources", "TABELAS.md"), report(built).encode("utf-8"))
     return built

@@ -6,6 +6,7 @@
 #include "core/common/grid.h"
 #include "core/common/platform.h"
 #include "core/common/tablefile.h"
+#include "core/tools/tablemanifest.h"
 
 #include <cctype>
 #include <filesystem>
@@ -27,8 +28,9 @@ std::string fromPath(const fs::path& p) {
     return std::string(s.begin(), s.end());
 }
 
-// "a/b.htm" as a path of the platform under `folder`.
-std::string under(const std::string& folder, const std::string& relative) {
+}  // namespace
+
+std::string listedPath(const std::string& folder, const std::string& relative) {
     std::string out = folder;
     size_t start = 0;
     while (start <= relative.size()) {
@@ -41,18 +43,13 @@ std::string under(const std::string& folder, const std::string& relative) {
     return out;
 }
 
+namespace {
+
 bool isMonth(const std::string& s) {
     return s.size() == 7 && std::isdigit(static_cast<unsigned char>(s[0])) &&
            std::isdigit(static_cast<unsigned char>(s[1])) && s[2] == '/' &&
            std::isdigit(static_cast<unsigned char>(s[3])) && std::isdigit(static_cast<unsigned char>(s[4])) &&
            std::isdigit(static_cast<unsigned char>(s[5])) && std::isdigit(static_cast<unsigned char>(s[6]));
-}
-
-void ensureFolder(const std::string& folder) {
-    std::error_code ec;
-    fs::create_directories(toPath(folder), ec);
-    if (ec && !fs::is_directory(toPath(folder)))
-        throw FileError("Cannot create file \"" + folder + "\". " + ec.message());
 }
 
 // The folder named by the build tree's marker beside the program; empty without one.
@@ -62,17 +59,24 @@ std::string markedDataFolder(const std::string& programFolder) {
     if (!in || !std::getline(in, line)) return {};
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty()) return {};
-    if (toPath(line).is_relative()) return under(programFolder, line);
+    if (toPath(line).is_relative()) return listedPath(programFolder, line);
     return line;
 }
 
 }  // namespace
 
+void ensureFolder(const std::string& folder) {
+    std::error_code ec;
+    fs::create_directories(toPath(folder), ec);
+    if (ec && !fs::is_directory(toPath(folder)))
+        throw FileError("Cannot create file \"" + folder + "\". " + ec.message());
+}
+
 std::vector<std::string> shippedDataCandidates(const std::string& programFolder, const std::string& sourceTreeData) {
     std::vector<std::string> out = {
         joinPath(programFolder, "data"),
-        under(programFolder, "../share/ruvivavu/data"),
-        under(programFolder, "../../share/ruvivavu/data"),
+        listedPath(programFolder, "../share/ruvivavu/data"),
+        listedPath(programFolder, "../../share/ruvivavu/data"),
     };
     if (const std::string marked = markedDataFolder(programFolder); !marked.empty()) out.push_back(marked);
     if (!sourceTreeData.empty()) out.push_back(sourceTreeData);
@@ -135,8 +139,8 @@ InstallResult installTables(const std::string& shippedFolder, const std::string&
     InstallResult result;
     std::vector<ListedFile> present;
     for (const ListedFile& file : listed) {
-        const std::string from = under(shippedFolder, file.name);
-        const std::string to = under(dataFolder, file.name);
+        const std::string from = listedPath(shippedFolder, file.name);
+        const std::string to = listedPath(dataFolder, file.name);
         if (!fileExists(from)) continue;  // listed but not shipped: nothing to install
         ensureFolder(fromPath(toPath(to).parent_path()));
 
@@ -168,6 +172,18 @@ InstallResult installTables(const std::string& shippedFolder, const std::string&
         if (const std::string month = isTable ? lastMonthOfTable(to) : ""; !month.empty()) now.lastMonth = month;
         present.push_back(now);
     }
+    // The shipped set's manifest names the installed set; a folder that keeps some of the user's
+    // files, or that was updated to a newer set, keeps its own.
+    const std::string shippedManifest = joinPath(shippedFolder, kManifestFile);
+    const std::string installedDate = installedSetDate(dataFolder);
+    if (fileExists(shippedManifest) && result.kept.empty() &&
+        (installedDate.empty() || dateKey(installedDate) <= dateKey(installedSetDate(shippedFolder)))) {
+        const std::string target = joinPath(dataFolder, kManifestFile);
+        if (!fileExists(target) || readFileBytes(target) != readFileBytes(shippedManifest)) {
+            copyFileReplacing(shippedManifest, target);
+            result.installed.push_back(kManifestFile);
+        }
+    }
     writeLista(joinPath(dataFolder, kListaFile), present);
     return result;
 }
@@ -179,7 +195,7 @@ std::string programToRestart(const std::string& programFolder) {
     const char* name = "ruvivavu";
 #endif
     for (const std::string& candidate :
-         {joinPath(programFolder, name), under(programFolder, std::string("../../bin/") + name)})
+         {joinPath(programFolder, name), listedPath(programFolder, std::string("../../bin/") + name)})
         if (fileExists(candidate)) return candidate;
     return {};
 }

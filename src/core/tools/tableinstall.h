@@ -27,6 +27,12 @@ std::vector<std::string> shippedDataCandidates(const std::string& programFolder,
 // The first candidate that holds a `lista.tab`; empty when none does.
 std::string shippedDataFolder(const std::string& programFolder, const std::string& sourceTreeData = {});
 
+// A listed file's path under a folder: "a/b.htm" with the platform's separators.
+std::string listedPath(const std::string& folder, const std::string& relative);
+
+// Creates a folder and the folders above it. FileError when it cannot.
+void ensureFolder(const std::string& folder);
+
 struct ListedFile {
     std::string name;       // relative path, "/" separators
     std::string lastMonth;  // "mm/yyyy", or empty

@@ -345,6 +345,8 @@ MainWindow::MainWindow(shell::Shell& shell, QWidget* parent) : QMainWindow(paren
             QUrl target = url;
             if (url.isRelative() && !d_->documentPath.isEmpty())
                 target = QUrl::fromLocalFile(d_->documentPath).resolved(url);
+            else if (url.isRelative())
+                target = d_->viewer->document()->baseUrl().resolved(url);
             if (target.isLocalFile() && QFileInfo(target.toLocalFile()).isFile()) {
                 loadDocument(target.toLocalFile());
                 if (target.hasFragment()) d_->viewer->scrollToAnchor(target.fragment());
@@ -628,6 +630,13 @@ void MainWindow::loadDocument(const QString& path) {
     d_->viewer->setSearchPaths({info.absolutePath()});
     d_->viewer->document()->setBaseUrl(QUrl::fromLocalFile(d_->documentPath));
     d_->viewer->setHtml(print::decodeHtmlBytes(QByteArray::fromStdString(bytes)));
+}
+
+void MainWindow::showPage(const QString& html, const QUrl& base) {
+    d_->documentPath.clear();
+    d_->viewer->setSearchPaths({});
+    d_->viewer->document()->setBaseUrl(base);
+    d_->viewer->setHtml(html);
 }
 
 void MainWindow::refreshViewer() {

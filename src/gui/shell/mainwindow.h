@@ -6,11 +6,13 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QUrl>
 
 #include <functional>
 
 class QAction;
 class QMenu;
+class QNetworkAccessManager;
 class QPrinter;
 class QTextBrowser;
 
@@ -113,6 +115,8 @@ public:
     void loadDocument(const QString& path);
     void refreshViewer();
     bool hasDocument() const;
+    // Shows a page made in memory (no file behind it); its relative links start from `base`.
+    void showPage(const QString& html, const QUrl& base = {});
 
     // The statement commands: copy the whole statement (HTML and plain text), write it as PDF with
     // the session's page layout (answers the page count, raises FileError), and the session's
@@ -128,6 +132,19 @@ public:
 
     // The vendor's software page.
     static QString vendorPageAddress();
+
+    // Network operations offered to an updater (network.cpp). The disk cache in the data folder's
+    // "cache" folder stands in for the system's URL cache.
+    // `LimpaCache`: removes every cache entry whose address contains the pattern (all for "").
+    void clearCache(const QString& pattern);
+    // `DownloadFile`: clears the cache entries of the file's name, then downloads the address into
+    // the file, whole or not at all; true when the server answered 200 (after any redirects).
+    bool downloadFile(const QString& url, const QString& fileName);
+    // `CheckUrl`: true when the server answers status 200 or 302 (redirects not followed, never
+    // from the cache); an address with neither "http://" nor "https://" gets "http://" in front.
+    bool checkUrl(const QString& url);
+    // The program's one network access, with that cache.
+    QNetworkAccessManager& network();
 
 protected:
     void showEvent(QShowEvent* event) override;

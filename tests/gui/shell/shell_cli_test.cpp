@@ -7,6 +7,7 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -49,6 +50,39 @@ class CliTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void tablesVersionNamesTheInstalledSetAndAnyFileChanged() {
+        // The shipped data folder: its set, every file as published.
+        const QString shipped = sourceFile(QStringLiteral("data"));
+        const QByteArray date =
+            readFile(shipped + QStringLiteral("/manifesto.txt")).split('\n').value(1).split('\t').value(1);
+        Run r = run({QStringLiteral("--dados"), shipped, QStringLiteral("--versao-tabelas")});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.out.startsWith("Conjunto de tabelas de " + date + ", com meses até "), r.out.constData());
+        QVERIFY(r.out.contains("  zurivodo13.tab\t07/2026\tconfere\n"));
+        QVERIFY(!r.out.contains("DIFERENTE"));
+
+        // A table edited by hand is named; a folder without a manifest is an error; a calculation
+        // file with the option is a usage error.
+        QTemporaryDir dir;
+        for (const char* name : {"manifesto.txt", "fgts.tab"})
+            QVERIFY(QFile::copy(shipped + QLatin1Char('/') + QLatin1String(name), dir.filePath(QLatin1String(name))));
+        r = run({QStringLiteral("--dados"), dir.path(), QStringLiteral("--versao-tabelas")});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.contains("  fgts.tab\t09/2026\tconfere\n"));
+        QVERIFY(r.out.contains("  mes.tab\t08/2026\tFALTA\n"));
+        QFile edited(dir.filePath(QStringLiteral("fgts.tab")));
+        QVERIFY(edited.open(QIODevice::Append));
+        edited.write("10/2026\t0,1\t\r\n");
+        edited.close();
+        r = run({QStringLiteral("--dados"), dir.path(), QStringLiteral("--versao-tabelas")});
+        QVERIFY(r.out.contains("  fgts.tab\t09/2026\tDIFERENTE DO PUBLICADO\n"));
+        QVERIFY(QFile::remove(dir.filePath(QStringLiteral("manifesto.txt"))));
+        r = run({QStringLiteral("--dados"), dir.path(), QStringLiteral("--versao-tabelas")});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(r.err.contains("não tem o manifesto das tabelas"));
+        QCOMPARE(run({QStringLiteral("--versao-tabelas"), QStringLiteral("a.e12")}).exitCode, 2);
+    }
+
     void helpExplainsTheOptions() {
         const Run r = run({QStringLiteral("--help")});
         QCOMPARE(r.exitCode, 0);

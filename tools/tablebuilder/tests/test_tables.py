@@ -34,7 +34,7 @@ class Rebuild(unittest.TestCase):
         tmp = tempfile.mkdtemp()
         try:
             built = build.write_all(tmp, SOURCES)
-            names = [t.name for t in built] + ["lista.tab", os.path.join("sources", "TABELAS.md"),
+            names = [t.name for t in built] + ["lista.tab", "manifesto.txt", os.path.join("sources", "TABELAS.md"),
                                                os.path.join("images", "index.htm")]
             for name in names:
                 with self.subTest(file=name):
