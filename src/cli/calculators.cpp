@@ -4,6 +4,7 @@
 #include "core/common/errors.h"
 #include "core/dailysavings/headlessrun.h"
 #include "core/fgts/headlessrun.h"
+#include "core/progressiveinterest/headlessrun.h"
 #include "core/saopaulo/headlessrun.h"
 #include "core/shell/shell.h"
 
@@ -21,6 +22,7 @@ constexpr std::array kCalculators{
     Calculator{"mg-mes", ".e12", "", &dailysavings::runMinasMonthlyFile},
     Calculator{"", ".e12", "estados", &saopaulo::runCalculationFile},
     Calculator{"", ".fg", "", &fgts::runCalculationFile},
+    Calculator{"", ".jfgts", "", &progressiveinterest::runCalculationFile},
 };
 
 }  // namespace

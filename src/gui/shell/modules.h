@@ -10,7 +10,7 @@ namespace savings {
 void install(MainWindow& mainWindow);  // DailySavingsWindow, PlanTableWindow, IndexTableWindow
 }
 namespace fgts {
-void install(MainWindow& mainWindow);  // TFormFGTS
+void install(MainWindow& mainWindow);  // TFormFGTS, TForm_FGTS
 }
 namespace tools {
 void install(MainWindow& mainWindow);  // TForm6, TForm8, "Atualização dos índices"
