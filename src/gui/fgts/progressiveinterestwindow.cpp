@@ -26,6 +26,7 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 namespace ruvivavu::gui {
@@ -90,7 +91,8 @@ ProgressiveInterestWindow::ProgressiveInterestWindow(shell::Shell& shell, QWidge
     splitter_->addWidget(sheetView_);
     splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
-    splitter_->setSizes({200, 900});
+    // Never scrolled sideways (it is shown whole), its bar keeps the rows level with the other grid.
+    valuesView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Side by side, the two grids scroll together, so a month's row lines up with its value.
     QScrollBar* left = valuesView_->verticalScrollBar();
     QScrollBar* right = sheetView_->verticalScrollBar();
@@ -108,7 +110,7 @@ ProgressiveInterestWindow::ProgressiveInterestWindow(shell::Shell& shell, QWidge
     layout->setSpacing(6);
     layout->addWidget(buildTop());
     layout->addWidget(splitter_, 1);
-    resize(1180, 680);
+    resize(1320, 700);
     syncFromModel();
 }
 
@@ -213,7 +215,16 @@ void ProgressiveInterestWindow::showEvent(QShowEvent* event) {
     sheetModel_->refresh();
     if (!centred_) {
         centred_ = true;
-        if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+        // The values grid whole on the left, the calculation grid taking the rest.
+        const int valuesWidth = valuesView_->horizontalHeader()->length() +
+                                valuesView_->verticalScrollBar()->sizeHint().width() + 2 * valuesView_->frameWidth();
+        valuesView_->setMinimumWidth(valuesWidth);
+        splitter_->setSizes({valuesWidth, width()});
+        if (QScreen* s = screen()) {
+            const QRect area = s->availableGeometry();
+            resize(std::min(width(), area.width() - 20), std::min(height(), area.height() - 20));
+            move(area.center() - rect().center());
+        }
     }
 }
 
@@ -253,6 +264,15 @@ void ProgressiveInterestWindow::readFile(const QString& path) {
     if (guarded(this, [&] { opened = calculator_.open(ss(path)); }) && opened)
         setWindowTitle(kTitle + QStringLiteral(" - ") + QFileInfo(path).fileName());
     syncFromModel();
+    if (!opened) return;
+    // The calculation's first month at the top (the grids scroll together).
+    const StringGrid& values = calculator_.values;
+    for (int row = 1; row < values.rowCount(); ++row) {
+        if (checkinteiro(values.cell(1, row))) {
+            valuesView_->scrollTo(valuesModel_->indexOf(0, row), QAbstractItemView::PositionAtTop);
+            break;
+        }
+    }
 }
 
 void ProgressiveInterestWindow::open() {
