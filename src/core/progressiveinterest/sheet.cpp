@@ -11,22 +11,38 @@ namespace {
 constexpr Number kReflectionMar89 = 1.208083L;
 constexpr Number kReflectionMai90 = 0.455047L;
 
-// Stores a result as money text and answers the number that text reads back as.
-Number store(StringGrid& sheet, int col, int row, Number value) {
-    sheet.setCell(col, row, FormatFloat(kMoney, value));
-    return RemovePonto(sheet.cell(col, row));
-}
+// One month row being computed. A result is stored as money text and every later step reads the
+// number that text reads back as; a cell stored in this pass is not parsed again (a stored money
+// text always holds a digit), the others are read from their text.
+class MonthRow {
+public:
+    MonthRow(StringGrid& sheet, int row) : sheet_(sheet), row_(row) {}
 
-// The multiplier d of a row: the rightmost of columns 4 to 6 holding a number; false when none does.
-bool rateOf(const StringGrid& sheet, int row, Number& rate) {
-    for (int col = kLastRate; col >= kFirstRate; --col) {
-        if (checkinteiro(sheet.cell(col, row))) {
-            rate = RemovePonto(sheet.cell(col, row));
-            return true;
-        }
+    Number store(int col, Number value) {
+        sheet_.setCell(col, row_, FormatFloat(kMoney, value, number_[col]));
+        fresh_[col] = true;
+        return number_[col];
     }
-    return false;
-}
+    bool has(int col) const { return fresh_[col] || checkinteiro(sheet_.cell(col, row_)); }
+    Number number(int col) const { return fresh_[col] ? number_[col] : RemovePonto(sheet_.cell(col, row_)); }
+
+    // The multiplier d: the rightmost of columns 4 to 6 holding a number; false when none does.
+    bool rate(Number& d) const {
+        for (int col = kLastRate; col >= kFirstRate; --col) {
+            if (has(col)) {
+                d = number(col);
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    StringGrid& sheet_;
+    int row_;
+    bool fresh_[kSheetColumns] = {};
+    Number number_[kSheetColumns] = {};
+};
 
 }  // namespace
 
@@ -37,35 +53,40 @@ Number currencyDivisor(std::string_view month) {
 }
 
 void recalc(const StringGrid& values, StringGrid& sheet, bool ipcReflections) {
+    // h of the previous row when this pass stored it.
+    bool previousFresh = false;
+    Number previousH = 0;
     for (int r = 1; r < values.rowCount(); ++r) {
+        const bool previousStored = previousFresh;
+        previousFresh = false;
         sheet.setCell(kCredited, r, values.cell(1, r));
         if (!checkinteiro(sheet.cell(kCredited, r))) continue;
-        const Number a = store(sheet, kCredited, r, RemovePonto(sheet.cell(kCredited, r)));
-        if (checkinteiro(sheet.cell(kDivisor, r)))
-            store(sheet, kBase, r, divide(a, RemovePonto(sheet.cell(kDivisor, r))));
-        Number d = 0;
-        const bool hasRate = rateOf(sheet, r, d);
-        if (checkinteiro(sheet.cell(kBase, r)) && hasRate)
-            store(sheet, kDue, r, checked(RemovePonto(sheet.cell(kBase, r)) * d));
-        if (checkinteiro(sheet.cell(kDue, r)))
-            store(sheet, kDifference, r, checked(RemovePonto(sheet.cell(kDue, r)) - a));
+        const bool carries = previousStored || checkinteiro(sheet.cell(kAccumulated, r - 1));
+        const Number previous = previousStored ? previousH : carries ? RemovePonto(sheet.cell(kAccumulated, r - 1)) : 0;
 
-        const bool carries = checkinteiro(sheet.cell(kAccumulated, r - 1));
-        const Number previous = carries ? RemovePonto(sheet.cell(kAccumulated, r - 1)) : 0;
+        MonthRow m(sheet, r);
+        const Number a = m.store(kCredited, RemovePonto(sheet.cell(kCredited, r)));
+        if (m.has(kDivisor)) m.store(kBase, divide(a, m.number(kDivisor)));
+        Number d = 0;
+        const bool hasRate = m.rate(d);
+        if (m.has(kBase) && hasRate) m.store(kDue, checked(m.number(kBase) * d));
+        if (m.has(kDue)) m.store(kDifference, checked(m.number(kDue) - a));
+
         const std::string month = sheet.cell(kMonth, r);
-        if (carries && hasRate) store(sheet, kCorrection, r, checked(previous * d));
+        if (carries && hasRate) m.store(kCorrection, checked(previous * d));
         // A month whose previous month shows no accumulated difference has nothing to reflect:
         // it starts from zero, as every other month does.
         if (ipcReflections && carries) {
-            if (month == "mar/89") store(sheet, kCorrection, r, checked(previous * kReflectionMar89));
-            if (month == "mai/90") store(sheet, kCorrection, r, checked(previous * kReflectionMai90));
+            if (month == "mar/89") m.store(kCorrection, checked(previous * kReflectionMar89));
+            if (month == "mai/90") m.store(kCorrection, checked(previous * kReflectionMai90));
         }
 
-        if (checkinteiro(sheet.cell(kDifference, r)) && checkinteiro(sheet.cell(kCorrection, r))) {
-            const Number f = RemovePonto(sheet.cell(kDifference, r));
-            Number carried = checked(RemovePonto(sheet.cell(kCorrection, r)) + previous);
+        if (m.has(kDifference) && m.has(kCorrection)) {
+            const Number f = m.number(kDifference);
+            Number carried = checked(m.number(kCorrection) + previous);
             carried = divide(carried, currencyDivisor(month));
-            store(sheet, kAccumulated, r, checked(f + carried));
+            previousH = m.store(kAccumulated, checked(f + carried));
+            previousFresh = true;
         }
     }
 }
