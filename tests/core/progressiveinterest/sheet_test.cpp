@@ -47,12 +47,6 @@ const std::vector<Case> kCases = {
      true,
      2,
      {{3, "200,00"}, {7, "140,00"}, {8, "40,00"}, {9, "455,05"}, {10, "1.495,05"}}},
-    {"Mai90WithoutIpc",
-     {{"abr/90", "", "", "", "", "", "1.000,00", "Cr$"}, {"mai/90", "0,5", "0,5", "0,6", "0,7", "0,00", "", "Cr$"}},
-     {"", "100,00"},
-     false,
-     2,
-     {{9, "700,00"}, {10, "1.740,00"}}},
     // All three multipliers hold numbers: column 6 is d. The first month starts from zero.
     {"ColumnSixIsD",
      {{"jan/87", "1", "0,1", "0,2", "0,3", "0,00", "", "Cz$"}},
@@ -67,13 +61,6 @@ const std::vector<Case> kCases = {
      false,
      2,
      {{8, "-900,00"}, {9, "275.000,00"}, {10, "200,00"}}},
-    // A month typed in any money notation RemovePonto reads.
-    {"LooseNotation",
-     {{"jan/87", "1", "", "", "0,5", "0,00", "", "Cz$"}},
-     {"R$ 1.234,5"},
-     false,
-     1,
-     {{1, "1.234,50"}, {8, "-617,25"}, {10, "-617,25"}}},
     // The option has nothing to reflect when the previous month shows no h: it starts from zero.
     {"IpcWithoutPreviousH",
      {{"fev/89", "", "", "", "", "", "", "Cz$"}, {"mar/89", "0,005", "", "", "0,01", "0,00", "", "NCz$"}},

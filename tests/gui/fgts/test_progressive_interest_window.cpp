@@ -182,12 +182,6 @@ private slots:
         QCOMPARE(dialogs_.messages.size(), 1);
         QVERIFY(dialogs_.messages[0].startsWith(QStringLiteral("Cannot open file")));
         QVERIFY(child<QPlainTextEdit>("Memo1")->toPlainText().isEmpty());
-        // Another kind of file: nothing, silently.
-        program_->writeData(QStringLiteral("outro.jfgts"), "Vers 9\r\n");
-        dialogs_.answerFiles({program_->data("outro.jfgts")});
-        click("Abrir");
-        QCOMPARE(dialogs_.messages.size(), 1);
-        QCOMPARE(window_->windowTitle(), QStringLiteral("Cálculo de Diferenças dos Juros Progressivos no FGTS"));
         // The saved one brings its three header lines back.
         dialogs_.answerFiles({saved});
         click("Abrir");
