@@ -5,6 +5,7 @@
 #include "core/configuredsavings/headlessrun.h"
 #include "core/dailysavings/headlessrun.h"
 #include "core/fgts/headlessrun.h"
+#include "core/progressiveinterest/headlessrun.h"
 #include "core/saopaulo/headlessrun.h"
 #include "core/shell/shell.h"
 
@@ -24,6 +25,7 @@ constexpr std::array kCalculators{
     Calculator{"", ".fg", "", &fgts::runCalculationFile},
     Calculator{"", ".e20", "", &configuredsavings::runCalculationFile},
     Calculator{"", ".ex20", "", &configuredsavings::runCollorCalculationFile},
+    Calculator{"", ".jfgts", "", &progressiveinterest::runCalculationFile},
 };
 
 }  // namespace

@@ -255,9 +255,11 @@ def build_fgtsjuros(src):
     prov = []
     for month in months:
         jams = {r: src.jam(month, r) for r in FGTS_RATES}
+        # g seeded with zero: the month an account's accumulation starts in (no h before it)
+        # computes its h from f alone; later months overwrite g with the corrected h.
         rows.append([label_lower(month), "", br(jams[3].number, 6), "",
                      br(jams[4].number, 6), br(jams[5].number, 6), br(jams[6].number, 6),
-                     "", "", "", "", fgtsjuros_currency(month)])
+                     "", "", "0,00", "", fgtsjuros_currency(month)])
         prov.append(("JAM 3%", month, jams[3].nature, jams[3].source))
         prov.append(("JAM 4/5/6%", month, jams[6].nature, jams[6].source))
     for needed in ("mar/86", "mar/89", "ago/93", "jul/94"):

@@ -254,16 +254,8 @@ std::string GetCommaText(const StringGrid& grid, int row) {
     return GetCommaText(grid.row(row));
 }
 
-std::vector<std::string> SplitCommaText(std::string_view text, int columns) {
-    std::vector<std::string> cells(static_cast<size_t>(std::max(0, columns)));
-    auto store = [&cells](std::string item) {
-        if (item.empty()) item = " ";
-        for (auto& cell : cells)
-            if (cell.empty()) {
-                cell = std::move(item);
-                return;
-            }
-    };
+std::vector<std::string> CommaTextItems(std::string_view text) {
+    std::vector<std::string> items;
     auto isLow = [](char c) {
         const unsigned char u = static_cast<unsigned char>(c);
         return u >= 1 && u <= 32;
@@ -293,13 +285,28 @@ std::vector<std::string> SplitCommaText(std::string_view text, int columns) {
         } else {
             while (i < n && !isLow(text[i]) && text[i] != ',') item += text[i++];
         }
-        store(std::move(item));
+        items.push_back(std::move(item));
         while (i < n && isLow(text[i])) ++i;
         if (i < n && text[i] == ',') {
-            if (i + 1 == n) store(std::string());
+            if (i + 1 == n) items.emplace_back();
             ++i;
             while (i < n && isLow(text[i])) ++i;
         }
+    }
+    return items;
+}
+
+std::vector<std::string> SplitCommaText(std::string_view text, int columns) {
+    std::vector<std::string> cells(static_cast<size_t>(std::max(0, columns)));
+    for (std::string& item : CommaTextItems(text)) {
+        // An empty item is stored as a single space, so that the cell counts as filled; an item
+        // for which no empty cell remains is dropped.
+        if (item.empty()) item.push_back(' ');
+        for (auto& cell : cells)
+            if (cell.empty()) {
+                cell = std::move(item);
+                break;
+            }
     }
     return cells;
 }

@@ -63,5 +63,8 @@ std::string GetCommaText(const std::vector<std::string>& cells);
 void SetCommaText(StringGrid& grid, int row, std::string_view text);
 // The items a comma text stores into `columns` cells (empty cells stay empty texts).
 std::vector<std::string> SplitCommaText(std::string_view text, int columns);
+// The items of a comma text as a list of lines (a memo) holds them: every item, empty ones as
+// empty texts.
+std::vector<std::string> CommaTextItems(std::string_view text);
 
 }  // namespace ruvivavu

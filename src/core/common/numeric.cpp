@@ -91,6 +91,14 @@ int StrToInt(std::string_view text) {
     return static_cast<int>(value);
 }
 
+// 10^0 to 10^27, each exact in the 64-bit mantissa.
+constexpr auto kScale = [] {
+    std::array<Number, 28> t{};
+    t[0] = 1;
+    for (size_t k = 1; k < t.size(); ++k) t[k] = t[k - 1] * 10;
+    return t;
+}();
+
 // Plain "digits[,digits]" texts with at most 19 significant digits and 27 decimals: the exact
 // integer divided once by the exact power of ten is the correctly rounded value, as strtold gives.
 bool fastDecimal(std::string_view text, Number& out) {
@@ -119,9 +127,7 @@ bool fastDecimal(std::string_view text, Number& out) {
         }
     }
     if (!any || decimals > 27) return false;
-    Number scale = 1;
-    for (int k = 0; k < decimals; ++k) scale *= 10;
-    Number value = static_cast<Number>(m) / scale;
+    Number value = static_cast<Number>(m) / kScale[static_cast<size_t>(decimals)];
     out = negative ? -value : value;
     return true;
 }
@@ -276,6 +282,11 @@ std::string formatDigits15(Number value) {
 }
 
 std::string FormatFloat(std::string_view format, Number value) {
+    Number readBack;
+    return FormatFloat(format, value, readBack);
+}
+
+std::string FormatFloat(std::string_view format, Number value, Number& readBack) {
     checked(value);
     const FormatPattern pattern = parseFormat(format);
 
@@ -334,18 +345,36 @@ std::string FormatFloat(std::string_view format, Number value) {
     for (int i = 0; i < len; ++i)
         if (num[i] != '0') isZero = false;
 
-    std::string out;
-    out.reserve(static_cast<size_t>(len + len / 3 + 3));
-    if (negative && !isZero) out += '-';
+    char out[560];
+    int n = 0;
+    if (negative && !isZero) out[n++] = '-';
     for (int i = first; i < intLen; ++i) {
-        if (pattern.grouping && i > first && (intLen - i) % 3 == 0) out += '.';
-        out += num[i];
+        if (pattern.grouping && i > first && (intLen - i) % 3 == 0) out[n++] = '.';
+        out[n++] = num[i];
     }
     if (fracLen > 0) {
-        out += ',';
-        out.append(num + intLen, static_cast<size_t>(fracLen));
+        out[n++] = ',';
+        for (int i = 0; i < fracLen; ++i) out[n++] = num[intLen + i];
     }
-    return out;
+
+    // The read-back: what fastDecimal makes of the digits (and the sign) just written; texts it
+    // leaves to strtold go the same way.
+    unsigned long long m = 0;
+    int significant = 0;
+    for (int i = first; i < len && significant <= 19; ++i) {
+        if (m != 0 || num[i] != '0') ++significant;
+        m = m * 10 + static_cast<unsigned>(num[i] - '0');
+    }
+    if (significant <= 19 && fracLen <= 27) {
+        const Number magnitude = static_cast<Number>(m) / kScale[static_cast<size_t>(fracLen)];
+        readBack = negative && !isZero ? -magnitude : magnitude;
+    } else {
+        std::string plain;
+        for (int i = 0; i < n; ++i)
+            if (out[i] != '.') plain += out[i];
+        readBack = StrToFloat(plain);
+    }
+    return std::string(out, static_cast<size_t>(n));
 }
 
 }  // namespace ruvivavu

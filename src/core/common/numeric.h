@@ -42,6 +42,11 @@ bool TryStrToFloat(std::string_view text, Number& out);
 // Raises ArithmeticError for inf or NaN.
 std::string FormatFloat(std::string_view format, Number value);
 
+// FormatFloat, and the number its text reads back as (the text without its thousands points
+// through StrToFloat, as RemovePonto reads it), taken from the digits written instead of parsing
+// them again: for steps that store a value and go on with the stored one.
+std::string FormatFloat(std::string_view format, Number value, Number& readBack);
+
 // The 15 significant digits of a value as printf("%.14Le") writes them (exposed for tests).
 std::string formatDigits15(Number value);
 

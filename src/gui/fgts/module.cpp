@@ -1,7 +1,9 @@
-// Plugs the FGTS purge window into the main window.
+// Plugs the FGTS windows into the main window: the purge wizard and the progressive-interest
+// calculator.
 #include "gui/shell/modules.h"
 
 #include "gui/fgts/fgtswindow.h"
+#include "gui/fgts/progressiveinterestwindow.h"
 #include "gui/shell/mainwindow.h"
 
 namespace ruvivavu::gui::fgts {
@@ -13,6 +15,17 @@ void install(MainWindow& mainWindow) {
     mainWindow.setCommandHandler(Command::FgtsPurge, [window] { window->launch(); });
     // A ".fg" file given to the program opens in the FGTS purge calculator.
     mainWindow.setFileHandler(QStringLiteral("fg"), [window](const QString& path) { window->openFile(path); });
+
+    // Kept above the other windows, as long as the main window lives.
+    auto* progressive = new ProgressiveInterestWindow(mainWindow.shell());
+    QObject::connect(&mainWindow, &QObject::destroyed, progressive, [progressive] { delete progressive; });
+    mainWindow.addStartupStep(3, [progressive] { progressive->loadAtStart(); });
+    mainWindow.setCommandHandler(Command::FgtsProgressiveInterest, [&mainWindow, progressive] {
+        mainWindow.enablePreview();
+        progressive->present();
+    });
+    mainWindow.setFileHandler(QStringLiteral("jfgts"),
+                              [progressive](const QString& path) { progressive->openFile(path); });
 }
 
 }  // namespace ruvivavu::gui::fgts

@@ -1,5 +1,5 @@
 // Program entry: folders, the main window and every calculator window, then the event loop.
-// Usage: ruvivavu [CALCULO]  (a .e12 or .fg calculation file to open).
+// Usage: ruvivavu [CALCULO]  (a .e12, .fg or .jfgts calculation file to open).
 #include "core/shell/shell.h"
 #include "gui/shell/application.h"
 #include "gui/shell/icons.h"

@@ -54,11 +54,6 @@ const QString kFirstRunQuestion = QString::fromUtf8(tools::kFirstRunQuestion);
 
 // The calculation files of the calculators this program does not have yet: their types are known
 // to the desktop, so a file manager may hand one over.
-bool isFutureCalculationType(const QString& extension) {
-    return extension == QLatin1String("e20") || extension == QLatin1String("ex20") ||
-           extension == QLatin1String("jfgts");
-}
-
 // The report viewer: until a statement is shown it says where the statements will appear.
 class ReportViewer : public QTextBrowser {
 public:
@@ -509,9 +504,6 @@ void MainWindow::openFile(const QString& path) {
     } else if (it != d_->fileHandlers.end() && it->second) {
         std::function<void(const QString&)> handler = it->second;
         guarded(this, [&] { handler(file.absoluteFilePath()); });
-    } else if (isFutureCalculationType(extension)) {
-        showMessage(this, QStringLiteral("O programa ainda não tem a calculadora dos arquivos .") + extension +
-                              QStringLiteral("; o arquivo não foi aberto: ") + shown);
     } else {
         QStringList known;
         for (const auto& [name, handler] : d_->fileHandlers) known << QLatin1Char('.') + name;

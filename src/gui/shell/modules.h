@@ -13,7 +13,7 @@ namespace settlement {
 void install(MainWindow& mainWindow);  // "Acordo dos Planos Econômicos" (after savings: it reads its calculator)
 }
 namespace fgts {
-void install(MainWindow& mainWindow);  // TFormFGTS
+void install(MainWindow& mainWindow);  // TFormFGTS, TForm_FGTS
 }
 namespace configuredsavings {
 void install(MainWindow& mainWindow);  // TForm7, TForm_conftodos

@@ -1,6 +1,7 @@
 // Text to number and number to text: the numeric contract's conversions and rounding.
 #include "core/common/numeric.h"
 #include "core/common/errors.h"
+#include "core/common/text.h"
 
 #include <gtest/gtest.h>
 
@@ -124,5 +125,23 @@ TEST(NumericContract, QuickPathsAgreeWithTheCLibrary) {
         for (auto& ch : c)
             if (ch == ',') ch = '.';
         EXPECT_EQ(StrToFloat(text), std::strtold(c.c_str(), nullptr)) << text;
+    }
+}
+
+// A stored value read back from its digits is exactly what reading the text again gives.
+TEST(NumericContract, ReadBackOfAFormattedValueIsTheTextsValue) {
+    long double x = 0.0137L;
+    for (int i = 0; i < 5000; ++i) {
+        x = x * 1.0031L + 0.7L;
+        const long double values[] = {x, -x, x * 1e-7L, x * 1e9L, -x * 1e17L, 0.0L, -0.004L, 0.005L};
+        for (long double v : values) {
+            for (const char* format : {kMoney, kRate4, kCoef6, kYield, "0"}) {
+                Number back = -1;
+                const std::string text = FormatFloat(format, v, back);
+                ASSERT_EQ(text, FormatFloat(format, v)) << format;
+                ASSERT_EQ(back, RemovePonto(text)) << text;
+                ASSERT_EQ(std::signbit(back), std::signbit(RemovePonto(text))) << text;
+            }
+        }
     }
 }

@@ -189,6 +189,7 @@ class Layout(unittest.TestCase):
         for r in rows[1:]:
             self.assertTrue(num(r[2]) > 0 and num(r[4]) < num(r[5]) < num(r[6]))
             self.assertEqual(r[1], "")
+            self.assertEqual(r[9], "0,00")  # g seeded where an accumulation starts
 
     def test_update_tables_row_map(self):
         for name, purges in (("mes.tab", {1: "JUL/87", 21: "FEV/89", 37: "MAI/90", 39: "JUN/90"}),
