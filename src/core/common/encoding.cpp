@@ -95,4 +95,46 @@ std::string utf8ToCp1252(std::string_view text) {
     return out;
 }
 
+bool isValidUtf8(std::string_view bytes) {
+    size_t i = 0;
+    while (i < bytes.size()) {
+        const unsigned char b = static_cast<unsigned char>(bytes[i]);
+        int more = 0;
+        char32_t cp = 0;
+        char32_t least = 0;
+        if (b < 0x80) {
+            ++i;
+            continue;
+        } else if ((b & 0xE0) == 0xC0) {
+            more = 1;
+            cp = b & 0x1F;
+            least = 0x80;
+        } else if ((b & 0xF0) == 0xE0) {
+            more = 2;
+            cp = b & 0x0F;
+            least = 0x800;
+        } else if ((b & 0xF8) == 0xF0) {
+            more = 3;
+            cp = b & 0x07;
+            least = 0x10000;
+        } else {
+            return false;
+        }
+        if (bytes.size() - i <= static_cast<size_t>(more)) return false;
+        for (int k = 1; k <= more; ++k) {
+            const unsigned char c = static_cast<unsigned char>(bytes[i + static_cast<size_t>(k)]);
+            if ((c & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+        i += static_cast<size_t>(more) + 1;
+    }
+    return true;
+}
+
+std::string utf8OrCp1252(std::string_view bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    return isValidUtf8(bytes) ? std::string(bytes) : cp1252ToUtf8(bytes);
+}
+
 }  // namespace ruvivavu
