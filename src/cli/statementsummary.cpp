@@ -38,12 +38,21 @@ std::string lastAmount(std::string_view text) {
     return found;
 }
 
+// The last place of the mark in the text (a forward search: it skips to the mark's first letter,
+// where a backward one compares at every position of a long statement).
+size_t lastOf(std::string_view text, std::string_view mark) {
+    size_t last = std::string_view::npos;
+    for (size_t at = text.find(mark); at != std::string_view::npos; at = text.find(mark, at + 1)) last = at;
+    return last;
+}
+
 // The total line: from the last total mark of the statement to the end of its table row or line.
 std::string finalAmount(std::string_view html) {
-    constexpr std::array kMarks{"TOTAL GERAL", "TOTAL =", "VALOR TOTAL DEVIDO EM:", "VALOR CORRIGIDO"};
+    constexpr std::array<std::string_view, 4> kMarks{"TOTAL GERAL",
+                                                     "TOTAL =", "VALOR TOTAL DEVIDO EM:", "VALOR CORRIGIDO"};
     size_t at = std::string_view::npos;
-    for (const char* mark : kMarks) {
-        const size_t found = html.rfind(mark);
+    for (std::string_view mark : kMarks) {
+        const size_t found = lastOf(html, mark);
         if (found != std::string_view::npos && (at == std::string_view::npos || found > at)) at = found;
     }
     if (at == std::string_view::npos) return {};
@@ -59,7 +68,7 @@ std::string finalAmount(std::string_view html) {
 // The text of the line that begins right after `prefix`, up to the end of that line.
 std::string lineAfter(std::string_view html, size_t at) {
     const size_t end = html.find_first_of("\r\n", at);
-    return plainText(html.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at));
+    return cp1252ToUtf8(plainText(html.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at)));
 }
 
 std::string firstHeaderLine(std::string_view html) {
@@ -122,8 +131,8 @@ std::string plainText(std::string_view html) {
 }
 
 StatementSummary summarizeStatement(std::string_view statement) {
-    const std::string html = cp1252ToUtf8(statement);
-    return {firstHeaderLine(html), finalAmount(html)};
+    // The marks are plain ASCII: the bytes are searched as they are and only the header is decoded.
+    return {firstHeaderLine(statement), finalAmount(statement)};
 }
 
 }  // namespace ruvivavu::cli

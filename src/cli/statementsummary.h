@@ -19,7 +19,8 @@ struct StatementSummary {
 // The summary of a statement's bytes (Windows-1252, as written by the calculators).
 StatementSummary summarizeStatement(std::string_view statement);
 
-// Markup removed and the few entities statements use replaced; blanks trimmed.
+// Markup removed and the few entities statements use replaced; blanks trimmed; the encoding of
+// the text is kept.
 std::string plainText(std::string_view html);
 
 }  // namespace ruvivavu::cli
