@@ -46,7 +46,7 @@ size_t lastOf(std::string_view text, std::string_view mark) {
     return last;
 }
 
-// The total line: from the last total mark of the statement to the end of its table row or line.
+// The total line: from the last total mark of the statement to the end of its line.
 std::string finalAmount(std::string_view html) {
     constexpr std::array<std::string_view, 4> kMarks{"TOTAL GERAL",
                                                      "TOTAL =", "VALOR TOTAL DEVIDO EM:", "VALOR CORRIGIDO"};
@@ -56,13 +56,9 @@ std::string finalAmount(std::string_view html) {
         if (found != std::string_view::npos && (at == std::string_view::npos || found > at)) at = found;
     }
     if (at == std::string_view::npos) return {};
+    // Table rows of statements are written one line each: the total's line holds the amount.
     const std::string_view rest = html.substr(at);
-    const size_t rowEnd = rest.find("</tr>");
-    const size_t lineEnd = rest.find('\n');
-    // A total in a table row runs to the row's end; a total paragraph ends with its line.
-    const bool inRow =
-        rowEnd != std::string_view::npos && rest.substr(0, rowEnd).find("</td>") != std::string_view::npos;
-    return lastAmount(plainText(rest.substr(0, inRow ? rowEnd : lineEnd)));
+    return lastAmount(plainText(rest.substr(0, rest.find('\n'))));
 }
 
 // The text of the line that begins right after `prefix`, up to the end of that line.
