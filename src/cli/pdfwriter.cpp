@@ -7,6 +7,7 @@
 #include "core/common/platform.h"
 #include "core/shell/shell.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -33,13 +34,9 @@ std::vector<std::string> libraryCandidates() {
 
 PdfWriter::PdfWriter() {
     const std::vector<std::string> candidates = libraryCandidates();
-    std::string path = candidates.back();
-    for (const std::string& candidate : candidates) {
-        if (fileExists(candidate)) {
-            path = candidate;
-            break;
-        }
-    }
+    const auto found = std::find_if(candidates.begin(), candidates.end(), fileExists);
+    if (found == candidates.end()) cannotLoad(candidates.back(), "arquivo não encontrado");
+    const std::string& path = *found;
     std::string error;
     void* library = platform::loadLibrary(path, error);
     if (!library) cannotLoad(path, error);

@@ -10,7 +10,7 @@ class PdfWriter {
 public:
     // Loads the PDF library from the tool's folder (or from the installed library folder) and
     // starts Qt. UserMessage "Não foi possível carregar o gerador de PDF <file>: <reason>" when
-    // the library is missing or unusable.
+    // the library is missing ("arquivo não encontrado") or unusable.
     PdfWriter();
     ~PdfWriter();
     PdfWriter(const PdfWriter&) = delete;
