@@ -370,7 +370,13 @@ public:
             return;
         }
         const std::string path = joinPath(outputFolder_, name + ".e12");
-        writeFileAtomic(path, bytes);
+        try {
+            writeFileAtomic(path, bytes);
+        } catch (const FileError& e) {
+            report.problems.push_back({row.line, "", e.what()});
+            ++report.rejectedRows;
+            return;
+        }
         names_.emplace(lowerAscii(name), row.line);
         report.written.push_back(path);
     }
@@ -460,8 +466,7 @@ ImportReport importAccountsText(const std::string& dataFolder, std::string_view 
     Importer importer(dataFolder, outputFolder);
     if (!importer.readHeadings(records.front(), report.problems)) return report;
     std::error_code error;
-    std::filesystem::create_directories(std::filesystem::path(std::u8string(outputFolder.begin(), outputFolder.end())),
-                                        error);
+    std::filesystem::create_directories(toPath(outputFolder), error);
     for (size_t i = 1; i < records.size(); ++i) importer.importRow(records[i], report);
     return report;
 }

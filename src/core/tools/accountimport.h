@@ -47,7 +47,7 @@ std::string describe(const ImportProblem& problem);
 
 // Imports the accounts of the CSV text into `outputFolder` (created when missing) with the tables of
 // the data folder. A problem of the heading row (an unknown, repeated or missing column) stops the
-// import before any file is written. FileError when the output folder cannot be written.
+// import before any file is written; a file that cannot be written is its row's problem.
 ImportReport importAccountsText(const std::string& dataFolder, std::string_view csvBytes,
                                 const std::string& outputFolder);
 ImportReport importAccounts(const std::string& dataFolder, const std::string& csvPath, const std::string& outputFolder);

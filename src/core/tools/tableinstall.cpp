@@ -18,15 +18,6 @@ namespace ruvivavu::tools {
 
 namespace {
 
-fs::path toPath(const std::string& utf8) {
-    return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-std::string fromPath(const fs::path& p) {
-    const std::u8string s = p.u8string();
-    return std::string(s.begin(), s.end());
-}
-
 // "a/b.htm" as a path of the platform under `folder`.
 std::string under(const std::string& folder, const std::string& relative) {
     std::string out = folder;
