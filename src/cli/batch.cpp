@@ -168,7 +168,8 @@ BatchReport runBatch(const BatchRequest& request, const BatchProgress& progress)
     std::optional<std::string> pdfUnavailable;
     std::unique_lock lock(mutex);
     while (done < files.size()) {
-        changed.wait_for(lock, std::chrono::milliseconds(100), [&] { return !pdfJobs.empty(); });
+        changed.wait_for(lock, std::chrono::milliseconds(100),
+                         [&] { return !pdfJobs.empty() || done == files.size(); });
         while (!pdfJobs.empty()) {
             PdfJob job = std::move(pdfJobs.front());
             pdfJobs.pop_front();
@@ -200,6 +201,7 @@ BatchReport runBatch(const BatchRequest& request, const BatchProgress& progress)
         }
     }
     lock.unlock();
+    if (progress) progress(files.size(), files.size());
     workers.clear();
     pdf.reset();
     writeFileAtomic(joinPath(request.outputFolder, kSummaryFile), summaryCsv(report));
