@@ -251,7 +251,8 @@ public:
             const std::string& text = headings.fields[c];
             const std::string key = headingKey(text);
             if (key.empty()) {
-                problems.push_back({headings.line, "", "coluna " + std::to_string(c + 1) + " sem título"});
+                // Spreadsheets may save empty columns after the last heading: they must stay empty.
+                untitled_.push_back(c);
                 continue;
             }
             if (!seen.emplace(key, static_cast<int>(c)).second) {
@@ -300,6 +301,11 @@ public:
                                            ") que colunas no cabeçalho (" + std::to_string(headings_.size()) + ")"});
             ++report.rejectedRows;
             return;
+        }
+        for (size_t column : untitled_) {
+            if (column < row.fields.size() && !trimmed(row.fields[column]).empty())
+                problems.push_back(
+                    {row.line, "", "valor na coluna " + std::to_string(column + 1) + ", que não tem título"});
         }
         const std::string holder = value(Field::Holder);
         if (holder.empty()) problem(fields_[Field::Holder], "titular em branco");
@@ -436,6 +442,7 @@ private:
     std::vector<std::string> headings_;
     std::map<Field, size_t> fields_;
     std::vector<std::pair<int, size_t>> planColumns_;  // plan index, column
+    std::vector<size_t> untitled_;                     // columns without a heading
     std::map<std::string, int> names_;                 // files written, by lower-case name: their line
 };
 

@@ -14,9 +14,10 @@ using namespace ruvivavu::tools;
 namespace {
 
 const std::string kData = RUVIVAVU_SOURCE_DIR "/data";
+// An empty 13th heading, as spreadsheets save a column once touched.
 const std::string kHeadings =
     "Titular;Banco;Agência;Conta;Dia;Plano Bresser;Plano Verão;Atualizar até;Pró-rata;Juros de mora;Juros "
-    "mensais;Valores pagos\r\n";
+    "mensais;Valores pagos;\r\n";
 
 // The example spreadsheet's first account is the checked example calculation, as the wizard saved it.
 TEST(AccountImport, TheExampleAccountGivesTheFileTheWizardSaves) {
@@ -47,7 +48,8 @@ TEST(AccountImport, BadRowsAreNamedByLineColumnAndReasonAndGetNoFile) {
                             "Tabela;;;;15;1.000,00;;08/2099;;;;\r\n" +                            // 13
                             "Fora;;;;15;1.000,00;;;;;;05/2030 1,00 Acordo\r\n" +                  // 14
                             "Bom;" + good +                                                       // 15
-                            "Demais;;;;15;1.000,00;;;;;;;x\r\n" +                                 // 16
+                            "Demais;;;;15;1.000,00;;;;;;;;x\r\n" +                                // 16
+                            "Sem titulo;;;;15;1.000,00;;;;;;;x\r\n" +                             // 17
                             ";;;;;;;;;;;\r\n";                                                    // blank: skipped
     const ImportReport report = importAccountsText(kData, csv, out.path);
     const struct {
@@ -69,7 +71,8 @@ TEST(AccountImport, BadRowsAreNamedByLineColumnAndReasonAndGetNoFile) {
         {13, "", "A data 08/2099 não existe na tabela, atualize o índice"},
         {14, "", "pagamento em 05/2030, fora dos meses do cálculo"},
         {15, "", "o arquivo \"Bom.e12\" já é o da linha 2 (use a coluna Arquivo)"},
-        {16, "", "mais campos (13) que colunas no cabeçalho (12)"},
+        {16, "", "mais campos (14) que colunas no cabeçalho (13)"},
+        {17, "", "valor na coluna 13, que não tem título"},
     };
     ASSERT_EQ(report.problems.size(), std::size(expected));
     for (size_t i = 0; i < std::size(expected); ++i) {
@@ -77,7 +80,7 @@ TEST(AccountImport, BadRowsAreNamedByLineColumnAndReasonAndGetNoFile) {
         EXPECT_EQ(report.problems[i].column, expected[i].column) << i;
         EXPECT_EQ(report.problems[i].reason, expected[i].reason) << i;
     }
-    EXPECT_EQ(report.rejectedRows, 14);
+    EXPECT_EQ(report.rejectedRows, 15);
     ASSERT_EQ(report.written.size(), 1u);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out.path), {}), 1);
     EXPECT_EQ(describe(report.problems[0]), "linha 3, coluna Dia: dia de aniversário deve ser de 1 a 28 (\"31\")");
