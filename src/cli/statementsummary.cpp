@@ -128,7 +128,8 @@ std::string plainText(std::string_view html) {
 
 StatementSummary summarizeStatement(std::string_view statement) {
     // The marks are plain ASCII: the bytes are searched as they are and only the header is decoded.
-    return {firstHeaderLine(statement), finalAmount(statement)};
+    // Every statement writes its header before its first table.
+    return {firstHeaderLine(statement.substr(0, statement.find("<table"))), finalAmount(statement)};
 }
 
 }  // namespace ruvivavu::cli

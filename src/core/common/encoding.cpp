@@ -33,14 +33,16 @@ void appendUtf8(std::string& out, char32_t cp) {
 std::string cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (char ch : bytes) {
-        const unsigned char b = static_cast<unsigned char>(ch);
-        if (b < 0x80)
-            out += ch;
-        else if (b < 0xA0)
-            appendUtf8(out, kHigh[b - 0x80]);
-        else
-            appendUtf8(out, b);
+    size_t i = 0;
+    while (i < bytes.size()) {
+        // Tables and calculation files are nearly all ASCII: runs of it are copied whole.
+        size_t plain = i;
+        while (plain < bytes.size() && static_cast<unsigned char>(bytes[plain]) < 0x80) ++plain;
+        out.append(bytes.data() + i, plain - i);
+        if (plain == bytes.size()) break;
+        const unsigned char b = static_cast<unsigned char>(bytes[plain]);
+        appendUtf8(out, b < 0xA0 ? kHigh[b - 0x80] : char32_t{b});
+        i = plain + 1;
     }
     return out;
 }
