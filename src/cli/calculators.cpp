@@ -2,6 +2,7 @@
 #include "cli/calculators.h"
 
 #include "core/common/errors.h"
+#include "core/common/fileio.h"
 #include "core/configuredsavings/headlessrun.h"
 #include "core/dailysavings/headlessrun.h"
 #include "core/fgts/headlessrun.h"
@@ -9,7 +10,10 @@
 #include "core/saopaulo/headlessrun.h"
 #include "core/shell/shell.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
+#include <filesystem>
 
 namespace ruvivavu::cli {
 
@@ -49,6 +53,44 @@ const Calculator* calculatorFor(std::string_view extension, std::string_view fir
         if (!fallback) fallback = &calculator;
     }
     return fallback;
+}
+
+std::string lowerExtension(const std::string& path) {
+    std::string ext = std::filesystem::path(path).extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return ext;
+}
+
+namespace {
+
+// The file's first line without its line break; empty when the file cannot be read (the
+// calculator's own opening reports that).
+std::string firstLineOf(const std::string& path) {
+    std::string bytes;
+    try {
+        bytes = readFileBytes(path);
+    } catch (const std::exception&) {
+        return {};
+    }
+    std::string line = bytes.substr(0, bytes.find('\n'));
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line;
+}
+
+}  // namespace
+
+const Calculator* calculatorForFile(const std::string& path, const Calculator* named) {
+    const std::string ext = lowerExtension(path);
+    if (named && named->extension == ext) return named;
+    if (!calculatorFor(ext, {})) return nullptr;
+    return calculatorFor(ext, firstLineOf(path));
+}
+
+std::string calculatorLabel(const Calculator& calculator) {
+    if (!calculator.name.empty()) return std::string(calculator.name);
+    std::string label(calculator.extension);
+    if (!calculator.firstLine.empty()) label += " (" + std::string(calculator.firstLine) + ")";
+    return label;
 }
 
 std::string runCalculation(const Calculator& calculator, const std::string& dataFolder, const std::string& path) {

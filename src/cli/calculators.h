@@ -35,6 +35,17 @@ const Calculator* calculatorNamed(std::string_view name);
 // begin with that line, otherwise the extension's default. Null when no calculator takes it.
 const Calculator* calculatorFor(std::string_view extension, std::string_view firstLine);
 
+// The (lower-case) extension of a file's name, with its dot; empty without one.
+std::string lowerExtension(const std::string& path);
+
+// The calculator that runs a calculation file: the named one (--calculadora) when it takes files of
+// this extension, otherwise the one its extension and first line choose. Null when no calculator
+// takes the file.
+const Calculator* calculatorForFile(const std::string& path, const Calculator* named = nullptr);
+
+// How messages and summaries call a calculator: its name, or its files' extension (and first line).
+std::string calculatorLabel(const Calculator& calculator);
+
 // Runs the calculation file with the calculator against the data folder (empty: the shell's
 // default). UserMessage "Calculadora "<name>" ainda não disponível na linha de comando" for a
 // calculator without a run.

@@ -35,6 +35,11 @@ done
 [[ ! -e $PREFIX/bin/shipped-data.path && ! -e $PREFIX/libexec/ruvivavu/shipped-data.path ]] ||
     fail "the build tree's marker is installed"
 
+# The installed command-line tool finds its PDF library (Qt is loaded only for a PDF).
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$PREFIX/bin/ruvivavu-cli" --dados "$SOURCE/data" \
+    --pdf "$WORK/bresser.pdf" "$SOURCE/examples/bresser.e12" || fail "the installed tool wrote no PDF"
+[[ $(head -c 5 "$WORK/bresser.pdf") == %PDF- ]] || fail "the installed tool's PDF is no PDF"
+
 desktop-file-validate "$PREFIX/share/applications/br.com.quorvel.Ruvivavu.desktop"
 appstreamcli validate --no-net "$PREFIX/share/metainfo/br.com.quorvel.Ruvivavu.metainfo.xml"
 # The types file must compile, and every type the menu entry claims must come out of it.

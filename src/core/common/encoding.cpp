@@ -33,14 +33,16 @@ void appendUtf8(std::string& out, char32_t cp) {
 std::string cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (char ch : bytes) {
-        const unsigned char b = static_cast<unsigned char>(ch);
-        if (b < 0x80)
-            out += ch;
-        else if (b < 0xA0)
-            appendUtf8(out, kHigh[b - 0x80]);
-        else
-            appendUtf8(out, b);
+    size_t i = 0;
+    while (i < bytes.size()) {
+        // Tables and calculation files are nearly all ASCII: runs of it are copied whole.
+        size_t plain = i;
+        while (plain < bytes.size() && static_cast<unsigned char>(bytes[plain]) < 0x80) ++plain;
+        out.append(bytes.data() + i, plain - i);
+        if (plain == bytes.size()) break;
+        const unsigned char b = static_cast<unsigned char>(bytes[plain]);
+        appendUtf8(out, b < 0xA0 ? kHigh[b - 0x80] : char32_t{b});
+        i = plain + 1;
     }
     return out;
 }
@@ -93,6 +95,48 @@ std::string utf8ToCp1252(std::string_view text) {
         out += mapped;
     }
     return out;
+}
+
+bool isValidUtf8(std::string_view bytes) {
+    size_t i = 0;
+    while (i < bytes.size()) {
+        const unsigned char b = static_cast<unsigned char>(bytes[i]);
+        int more = 0;
+        char32_t cp = 0;
+        char32_t least = 0;
+        if (b < 0x80) {
+            ++i;
+            continue;
+        } else if ((b & 0xE0) == 0xC0) {
+            more = 1;
+            cp = b & 0x1F;
+            least = 0x80;
+        } else if ((b & 0xF0) == 0xE0) {
+            more = 2;
+            cp = b & 0x0F;
+            least = 0x800;
+        } else if ((b & 0xF8) == 0xF0) {
+            more = 3;
+            cp = b & 0x07;
+            least = 0x10000;
+        } else {
+            return false;
+        }
+        if (bytes.size() - i <= static_cast<size_t>(more)) return false;
+        for (int k = 1; k <= more; ++k) {
+            const unsigned char c = static_cast<unsigned char>(bytes[i + static_cast<size_t>(k)]);
+            if ((c & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+        i += static_cast<size_t>(more) + 1;
+    }
+    return true;
+}
+
+std::string utf8OrCp1252(std::string_view bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    return isValidUtf8(bytes) ? std::string(bytes) : cp1252ToUtf8(bytes);
 }
 
 }  // namespace ruvivavu

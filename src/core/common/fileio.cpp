@@ -18,11 +18,16 @@ namespace fs = std::filesystem;
 
 namespace ruvivavu {
 
-namespace {
-
 fs::path toPath(const std::string& utf8) {
     return fs::path(std::u8string(utf8.begin(), utf8.end()));
 }
+
+std::string fromPath(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+namespace {
 
 std::string reason(int err) {
     if (err == 0) err = EIO;

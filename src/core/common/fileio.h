@@ -2,6 +2,7 @@
 // through a temporary file in the same folder and a rename, so no half-written file is ever left.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,10 @@ std::vector<std::string> readTextLines(const std::string& path);
 void writeTextLines(const std::string& path, const std::vector<std::string>& lines);
 // Splits UTF-8 text into lines as readTextLines does.
 std::vector<std::string> splitLines(std::string_view text);
+
+// Paths of the system from the program's UTF-8 texts and back.
+std::filesystem::path toPath(const std::string& utf8);
+std::string fromPath(const std::filesystem::path& path);
 
 // folder + separator + name.
 std::string joinPath(const std::string& folder, const std::string& name);

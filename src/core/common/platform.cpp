@@ -11,6 +11,7 @@
 #include <process.h>
 #include <windows.h>
 #else
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -59,6 +60,24 @@ void binaryStandardOutput() {
     _setmode(_fileno(stdout), _O_BINARY);
 }
 
+bool errorIsTerminal() {
+    return _isatty(2);
+}
+
+void* loadLibrary(const std::string& path, std::string& error) {
+    HMODULE library = LoadLibraryW(widePath(path).c_str());
+    if (!library) error = "LoadLibrary failed with code " + std::to_string(GetLastError());
+    return reinterpret_cast<void*>(library);
+}
+
+void* librarySymbol(void* library, const char* name) {
+    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), name));
+}
+
+std::string libraryFileName(const std::string& name) {
+    return name + ".dll";
+}
+
 bool startDetached(const std::string& program, const std::vector<std::string>& arguments, std::string& error) {
     std::wstring cmd = L"\"" + widePath(program) + L"\"";
     for (const std::string& a : arguments) cmd += L" \"" + widePath(a) + L"\"";
@@ -92,6 +111,28 @@ bool interactiveTerminal() {
 }
 
 void binaryStandardOutput() {}
+
+bool errorIsTerminal() {
+    return isatty(2);
+}
+
+void* loadLibrary(const std::string& path, std::string& error) {
+    // Its symbols stay its own: the library brings libraries this program does not link.
+    void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!library) {
+        const char* reason = dlerror();
+        error = reason ? reason : path;
+    }
+    return library;
+}
+
+void* librarySymbol(void* library, const char* name) {
+    return dlsym(library, name);
+}
+
+std::string libraryFileName(const std::string& name) {
+    return name + ".so";
+}
 
 bool startDetached(const std::string& program, const std::vector<std::string>& arguments, std::string& error) {
     if (access(program.c_str(), X_OK) != 0) {

@@ -19,6 +19,17 @@ bool interactiveTerminal();
 // Standard output written byte for byte (Windows would turn "\n" into "\r\n").
 void binaryStandardOutput();
 
+// Whether standard error is a terminal (a progress line can be redrawn on it).
+bool errorIsTerminal();
+
+// A shared library loaded at run time (UTF-8 path); null, with the reason in `error`, when it
+// cannot be loaded. Libraries stay loaded until the program ends.
+void* loadLibrary(const std::string& path, std::string& error);
+// The address of an exported function of a loaded library; null when it has none by that name.
+void* librarySymbol(void* library, const char* name);
+// The file name a shared library `name` has on this system ("name.so", "name.dll").
+std::string libraryFileName(const std::string& name);
+
 // Starts a program detached from the caller (it outlives it), with the given arguments (UTF-8).
 // Answers false, with the reason in `error`, when it could not be started.
 bool startDetached(const std::string& program, const std::vector<std::string>& arguments, std::string& error);

@@ -17,19 +17,7 @@ namespace fs = std::filesystem;
 
 namespace ruvivavu::tools {
 
-namespace {
-
-fs::path toPath(const std::string& utf8) {
-    return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-std::string fromPath(const fs::path& p) {
-    const std::u8string s = p.u8string();
-    return std::string(s.begin(), s.end());
-}
-
-}  // namespace
-
+// "a/b.htm" as a path of the platform under `folder`.
 std::string listedPath(const std::string& folder, const std::string& relative) {
     std::string out = folder;
     size_t start = 0;

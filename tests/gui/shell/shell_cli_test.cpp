@@ -86,7 +86,8 @@ private slots:
     void helpExplainsTheOptions() {
         const Run r = run({QStringLiteral("--help")});
         QCOMPARE(r.exitCode, 0);
-        for (const char* option : {"--dados", "--calculadora", "--saida", "--pdf", "poupanca|sp-mes|mg-mes"})
+        for (const char* option :
+             {"--dados", "--calculadora", "--saida", "--pdf", "--lote", "--importar", "poupanca|sp-mes|mg-mes"})
             QVERIFY2(r.out.contains(option), option);
     }
 
@@ -103,6 +104,14 @@ private slots:
             << QStringList{QStringLiteral("--calculadora"), QStringLiteral("sp-mes"), QStringLiteral("a.fg")};
         QTest::newRow("unknown extension") << QStringList{QStringLiteral("calculo.txt")};
         QTest::newRow("two files") << QStringList{QStringLiteral("a.e12"), QStringLiteral("b.e12")};
+        QTest::newRow("batch without files") << QStringList{QStringLiteral("--lote"), QStringLiteral("saida")};
+        QTest::newRow("batch with one output file")
+            << QStringList{QStringLiteral("--saida"), QStringLiteral("x.html"), QStringLiteral("--lote"),
+                           QStringLiteral("saida"), QStringLiteral("a.e12")};
+        QTest::newRow("import without folder") << QStringList{QStringLiteral("--importar"), QStringLiteral("c.csv")};
+        QTest::newRow("batch and import")
+            << QStringList{QStringLiteral("--importar"), QStringLiteral("c.csv"), QStringLiteral("--lote"),
+                           QStringLiteral("saida"), QStringLiteral("a.e12")};
     }
 
     void usageErrorsExitWithTwo() {
@@ -221,6 +230,37 @@ private slots:
         QCOMPARE(failed.exitCode, 1);
         QVERIFY2(failed.err.startsWith("Cannot create file \"" + missing.toUtf8() + "\". "), failed.err.constData());
         QVERIFY(!QFileInfo::exists(missing));
+    }
+
+    // The accounts of the example spreadsheet imported, then run as a batch with PDFs: the import's
+    // files give the statements a single run gives, and a bad row stops neither.
+    void importedAccountsRunAsABatchWithTheirPdfs() {
+        QTemporaryDir dir;
+        const QString data = QStringLiteral(RUVIVAVU_SOURCE_DIR "/data");
+        QByteArray csv = readFile(QStringLiteral(RUVIVAVU_SOURCE_DIR "/examples/contas.csv"));
+        csv += "Sem Saldo;;;;15;;;;;;;\r\n";
+        const QString accounts = dir.filePath(QStringLiteral("contas.csv"));
+        windowtest::writeFile(accounts, csv);
+        const QString files = dir.filePath(QStringLiteral("calculos"));
+        const Run imported = run({QStringLiteral("--dados"), data, QStringLiteral("--importar"), accounts, files});
+        QCOMPARE(imported.exitCode, 1);
+        QCOMPARE(imported.err, QByteArray("linha 4: nenhum saldo de plano informado\n"
+                                          "2 arquivo(s) de c\xC3\xA1lculo gravado(s) em ") +
+                                   files.toUtf8() + ", 1 linha(s) com erro\n");
+
+        const QString out = dir.filePath(QStringLiteral("saida"));
+        const Run batch =
+            run({QStringLiteral("--dados"), data, QStringLiteral("--pdf"), QStringLiteral("--lote"), out, files});
+        QCOMPARE(batch.exitCode, 0);
+        QVERIFY2(batch.err.startsWith("2 arquivo(s) de c\xC3\xA1lculo: 2 demonstrativo(s), 0 com erro"),
+                 batch.err.constData());
+        const QString maria = QStringLiteral("Maria da Silva - Banco do Brasil 0123 45.678-9");
+        QVERIFY(readFile(out + QLatin1Char('/') + maria + QStringLiteral(".html")) ==
+                readFile(QStringLiteral(RUVIVAVU_SOURCE_DIR "/examples/esperado/bresser_verao_juros.html")));
+        const QString pdf = out + QLatin1Char('/') + maria + QStringLiteral(".pdf");
+        QVERIFY(pdfPageCount(pdf) > 1);
+        QVERIFY(pdfText(pdf).contains(QStringLiteral("TOTAL = 13.816,05 X 190,00% = 40.066,55")));
+        QVERIFY(readFile(out + QStringLiteral("/resumo.csv")).contains(";poupanca;;40.066,55;OK\r\n"));
     }
 
     void pdfHasTheProgramsLayoutWithoutADisplay() {
