@@ -195,8 +195,7 @@ Arguments parse(int argc, char** argv) {
         throw UsageError{"--versao-tabelas não se usa com um arquivo de cálculo"};
     if (args.help || args.tablesVersion) return args;
     if (args.mode != Mode::Single) {
-        if (args.agreement || !args.regime.empty())
-            throw UsageError{"--acordo não se usa com --lote ou --importar"};
+        if (args.agreement || !args.regime.empty()) throw UsageError{"--acordo não se usa com --lote ou --importar"};
         checkMassOptions(args, positional);
         return args;
     }

@@ -129,10 +129,11 @@ private slots:
         QTest::newRow("unknown calculator")
             << QStringList{QStringLiteral("--calculadora"), QStringLiteral("sp"), QStringLiteral("a.e12")}
             << QByteArray("calculadora desconhecida: sp (use poupanca, sp-mes ou mg-mes)");
-        QTest::newRow("unknown extension") << QStringList{QStringLiteral("calculo.txt")}
-                                           << QByteArray(
-                                                  "tipo de arquivo de cálculo não reconhecido: \"calculo.txt\" (use um "
-                                                  "arquivo .e12, .fg, .e20, .ex20 ou .jfgts, ou um demonstrativo .html)");
+        QTest::newRow("unknown extension")
+            << QStringList{QStringLiteral("calculo.txt")}
+            << QByteArray(
+                   "tipo de arquivo de cálculo não reconhecido: \"calculo.txt\" (use um "
+                   "arquivo .e12, .fg, .e20, .ex20 ou .jfgts, ou um demonstrativo .html)");
         QTest::newRow("calculator for FGTS")
             << QStringList{QStringLiteral("--calculadora"), QStringLiteral("poupanca"), QStringLiteral("a.fg")}
             << QByteArray("--calculadora vale apenas para arquivos .e12");
