@@ -277,6 +277,17 @@ std::optional<Kind> kindOf(std::string_view text) {
     return std::nullopt;
 }
 
+// A purge month's column: "Jul/87", or "07/1987" as a spreadsheet may turn it into.
+bool isMonthHeading(const configuredsavings::PurgeMonth& month, const std::string& key) {
+    static constexpr std::string_view kMonths[] = {"jan", "fev", "mar", "abr", "mai", "jun",
+                                                   "jul", "ago", "set", "out", "nov", "dez"};
+    const std::string heading = lowerAscii(month.heading);
+    if (key == heading) return true;
+    const auto number = std::find(std::begin(kMonths), std::end(kMonths), heading.substr(0, 3)) - std::begin(kMonths);
+    const std::string numeric = (number < 9 ? "0" : "") + std::to_string(number + 1) + "/19" + heading.substr(4);
+    return key == numeric;
+}
+
 // The configured-savings option: which figure of each month the row gives.
 std::optional<configuredsavings::MonthField> optionOf(std::string_view text) {
     using configuredsavings::MonthField;
@@ -338,7 +349,7 @@ public:
             }
             const auto& months = configuredsavings::kSixMonths;
             const auto month = std::find_if(months.begin(), months.end(), [&](const configuredsavings::PurgeMonth& m) {
-                return lowerAscii(m.heading) == key;
+                return isMonthHeading(m, key);
             });
             if (month != months.end()) {
                 monthColumns_.emplace_back(month->heading, c);

@@ -143,24 +143,26 @@ TEST(ConfiguredImport, TheExampleRowsGiveTheFilesTheWindowSaves) {
 }
 
 // Whichever figure of a month the row gives, the month's other figures follow as on leaving that
-// field of the window: one Jul/87 account typed four ways.
+// field of the window: one Jul/87 account typed four ways (its column as a spreadsheet may turn it
+// into, too).
 TEST(ConfiguredImport, EachOptionDerivesTheMonthFromItsFigure) {
     const struct {
         std::string option;
+        std::string heading;
         std::string figure;
         int optionLine;  // the option's line of the file, from 0
     } cases[] = {
-        {"juros e seguro inflação", "59,01 + 1.802,05", 7},
-        {"JCM", "1.861,06", 8},
-        {"Saldo Anterior", "10000", 9},
-        {"saldo posterior", "11.861,06", 10},
+        {"juros e seguro inflação", "Jul/87", "59,01 + 1.802,05", 7},
+        {"JCM", "jul/87", "1.861,06", 8},
+        {"Saldo Anterior", "07/1987", "10000", 9},
+        {"saldo posterior", "Saldo Jul/87", "11.861,06", 10},
     };
     for (const auto& c : cases) {
         enginetest::TempFolder out("accountimport");
         const ImportReport report =
             importAccountsText(kData,
-                               "Titular;Dia;Calculadora;Opção;Jul/87;Atualizar até\r\nAna;5;configurada;" + c.option +
-                                   ";" + c.figure + ";01/07/1994\r\n",
+                               "Titular;Dia;Calculadora;Opção;" + c.heading + ";Atualizar até\r\nAna;5;configurada;" +
+                                   c.option + ";" + c.figure + ";01/07/1994\r\n",
                                out.path);
         ASSERT_EQ(report.written.size(), 1u) << describe(report.problems.front());
         EXPECT_EQ(report.written[0], out.path + "/Ana.e20");
