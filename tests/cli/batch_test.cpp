@@ -151,56 +151,21 @@ TEST(StatementSummary, HeaderAndFinalAmountOfEachKindOfStatement) {
          "Nome: Maria", "2.345,67"},
         {"<BR><B>VALOR TOTAL DEVIDO EM: jul/94 = R$ 1.234,56</B></BR>\r\n<BR><B>jul/94:</B> \xF7 2750</BR>\r\n", "",
          "1.234,56"},
-        // Configured savings: the corrected value with its interest, not the updated value before
-        // it nor the fees after it.
-        {"<p align=\"center\"><b>Nome: </b>Ana &amp; Rui</p>\r\n<table border =1>\r\n<tr>\r\n<td>1,00</td></tr>\r\n"
-         "<p align=\"center\"><b>Valor atualizado at\xE9: 15/08/1994 = R$ 24,12</b></p>\r\n"
-         "<p align=\"center\"><b>Juros Morat\xF3rios de:  15/09/1995 a 20/08/2000 de 1% x 59(meses) = 59,00</b></p>"
-         "<p align=\"center\"><b>Valor dos Juros: 24,12 x 59,00% = 14,23</b></p>\r\n"
-         "<p align=\"center\"><b>VALOR CORRIGIDO + JUROS MORAT\xD3RIOS  = 38,35</b></p>\r\n"
-         "<p align=\"center\"><b>Valor dos Honor\xE1rios de 10% =3,84</b></p>\r\n</body></html>\r\n",
-         "Nome: Ana & Rui", "38,35"},
-        // Progressive interest: the accumulated difference of the end month, in its currency.
-        {"<span>\r\n<tr><td><div align=Justify><p><b>Autor: Jo\xE3o</b></p></div></td></tr>\r\n</span>\r\n<body>\r\n"
-         "<table border =0>\r\n<tr>\r\n<td><div align=Right>mar/89</div></td><td><div align=Right>1,50</div></td>"
-         "\r\n</tr>\r\n</table>\r\n<BR><B>VALOR TOTAL DEVIDO EM: mar/89 = NCz$ -12,30</B></BR>\r\n"
-         "<BR><B>mar/89:</B> \xF7 1000</BR>\r\n<BR><B>jul/94:</B> \xF7 2750</BR>\r\n",
-         "Autor: João", "-12,30"},
+        // The later calculators' checked examples: the configured savings' corrected value with its
+        // interest (not the updated value before it nor the fees after it), and the progressive
+        // interest's accumulated difference of the end month.
+        {readFileBytes(kSource + "/examples/esperado/configurada_bresser_collor.html"),
+         "Nome: Maria Aparecida de Souza", "45,59"},
+        {readFileBytes(kSource + "/examples/esperado/configurada_collor_todos.html"), "Nome: José Antônio Ferreira",
+         "436,04"},
+        {readFileBytes(kSource + "/examples/esperado/juros_progressivos.html"), "Autor: José Antônio Ferreira",
+         "2.997,10"},
         {"<html>sem total</html>", "", ""},
     };
     for (const auto& c : cases) {
         const StatementSummary summary = summarizeStatement(c.statement);
         EXPECT_EQ(summary.header, c.header) << c.statement;
         EXPECT_EQ(summary.amount, c.amount) << c.statement;
-    }
-}
-
-// The batch summary of each later calculator's example: the header and the statement's final figure.
-TEST(StatementSummary, ExamplesOfTheConfiguredAndProgressiveInterestCalculators) {
-    enginetest::TempFolder work("batch");
-    const struct {
-        std::string file;
-        std::string header;
-        std::string amount;
-    } cases[] = {
-        {"configurada_bresser_collor.e20", "Nome: Maria Aparecida de Souza", "45,59"},
-        {"configurada_collor_todos.ex20", "Nome: José Antônio Ferreira", "436,04"},
-        {"juros_progressivos.jfgts", "Autor: José Antônio Ferreira", "2.997,10"},
-    };
-    BatchRequest request;
-    request.dataFolder = kData;
-    request.outputFolder = work.path;
-    for (const auto& c : cases) request.inputs.push_back(kSource + "/examples/" + c.file);
-    const BatchReport report = runBatch(request);
-    ASSERT_EQ(report.items.size(), std::size(cases));
-    for (size_t i = 0; i < std::size(cases); ++i) {
-        const BatchItem& item = report.items[i];
-        EXPECT_EQ(item.message, "") << cases[i].file;
-        EXPECT_EQ(item.header, cases[i].header) << cases[i].file;
-        EXPECT_EQ(item.amount, cases[i].amount) << cases[i].file;
-        EXPECT_TRUE(readFileBytes(work.path + "/" + item.statement) ==
-                    readFileBytes(kSource + "/examples/esperado/" + item.statement))
-            << cases[i].file;
     }
 }
 
