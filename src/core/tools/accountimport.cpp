@@ -218,8 +218,9 @@ struct Account {
 // One account as the configured-savings wizard takes it: texts as the user would type them.
 struct ConfiguredAccount {
     std::string holder, bank, branch, account, day;
-    std::string updateDate;               // dd/mm/aaaa
-    configuredsavings::MonthField typed = configuredsavings::MonthField::Before;  // the figure the option's page asks for
+    std::string updateDate;  // dd/mm/aaaa
+    configuredsavings::MonthField typed =
+        configuredsavings::MonthField::Before;  // the figure the option's page asks for
     // By month of the calculator: the figure, and the correction beside the interest.
     std::map<size_t, std::pair<std::string, std::string>> figures;
     std::optional<Period> remuneratory;
