@@ -40,6 +40,14 @@ std::string identity(const std::string& path) {
 
 constexpr const char* kUnknownType = "tipo de arquivo de cálculo não reconhecido";
 
+// A text cell of the summary as a spreadsheet must show it: a text that Excel or LibreOffice would
+// take for a formula ("=", "+", "-", "@", or a TAB or CR before one) gets an apostrophe in front, so
+// that a file name or a header typed by someone else never runs as one. Amounts are not texts.
+std::string textCell(const std::string& text) {
+    if (text.empty() || std::string_view("=+-@\t\r").find(text.front()) == std::string_view::npos) return text;
+    return "'" + text;
+}
+
 // A statement waiting for its PDF, which only the batch's own thread writes (Qt's documents are
 // not to be painted from many threads).
 struct PdfJob {
@@ -212,8 +220,8 @@ std::string summaryCsv(const BatchReport& report) {
     std::string out = "\xEF\xBB\xBF";
     out += csvLine({"Arquivo", "Demonstrativo", "Calculadora", "Cabeçalho", "Valor final", "Situação"}, ';');
     for (const BatchItem& item : report.items) {
-        out += csvLine({item.source, item.statement, item.calculator, item.header, item.amount,
-                        item.message.empty() ? "OK" : item.message},
+        out += csvLine({textCell(item.source), textCell(item.statement), textCell(item.calculator),
+                        textCell(item.header), item.amount, textCell(item.message.empty() ? "OK" : item.message)},
                        ';');
     }
     return out;

@@ -57,7 +57,8 @@ std::vector<std::string> statementNames(const std::vector<std::string>& files);
 BatchReport runBatch(const BatchRequest& request, const BatchProgress& progress = {});
 
 // The summary as a spreadsheet opens it directly: UTF-8 with a byte-order mark, fields separated
-// by ";", amounts in Brazilian notation, a heading row.
+// by ";", amounts in Brazilian notation, a heading row; a text that a spreadsheet would take for a
+// formula begins with an apostrophe.
 std::string summaryCsv(const BatchReport& report);
 
 }  // namespace ruvivavu::cli

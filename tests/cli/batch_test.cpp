@@ -87,6 +87,28 @@ TEST(Batch, MixedFolderGivesEachGoodFileItsStatementAndEachBadOneItsMessage) {
             "/sumiu.fg;;.fg;;;\"Cannot open file \"\"" + work.path + "/sumiu.fg\"\". No such file or directory\"\r\n");
 }
 
+// Texts of the summary come from file names and typed headers: none may run as a formula when the
+// spreadsheet opens it, while negative amounts stay numbers.
+TEST(Batch, SummaryTextsNeverReadAsFormulas) {
+    const struct {
+        BatchItem item;
+        std::string line;
+    } cases[] = {
+        {{"=HYPERLINK(\"x\").e12", "=x.html", "poupanca", "=1+1", "-1.234,56", ""},
+         "\"'=HYPERLINK(\"\"x\"\").e12\";'=x.html;poupanca;'=1+1;-1.234,56;OK\r\n"},
+        {{"+a.fg", "-a.html", ".fg", "@SUM(A1)", "", "-erro"}, "'+a.fg;'-a.html;.fg;'@SUM(A1);;'-erro\r\n"},
+        {{"\t=a.fg", "", ".fg", "\r=2", "2,00", ""}, "'\t=a.fg;;.fg;\"'\r=2\";2,00;OK\r\n"},
+        {{"a=b.e12", "a=b.html", "poupanca", "Autor: A-B", "0,50", ""},
+         "a=b.e12;a=b.html;poupanca;Autor: A-B;0,50;OK\r\n"},
+    };
+    for (const auto& c : cases) {
+        BatchReport report;
+        report.items = {c.item};
+        const std::string csv = summaryCsv(report);
+        EXPECT_EQ(csv.substr(csv.find("\r\n") + 2), c.line) << c.item.source;
+    }
+}
+
 TEST(Batch, FilesSharingANameGetStatementsOfTheirOwn) {
     const struct {
         std::vector<std::string> files;
@@ -129,6 +151,15 @@ TEST(StatementSummary, HeaderAndFinalAmountOfEachKindOfStatement) {
          "Nome: Maria", "2.345,67"},
         {"<BR><B>VALOR TOTAL DEVIDO EM: jul/94 = R$ 1.234,56</B></BR>\r\n<BR><B>jul/94:</B> \xF7 2750</BR>\r\n", "",
          "1.234,56"},
+        // The later calculators' checked examples: the configured savings' corrected value with its
+        // interest (not the updated value before it nor the fees after it), and the progressive
+        // interest's accumulated difference of the end month.
+        {readFileBytes(kSource + "/examples/esperado/configurada_bresser_collor.html"),
+         "Nome: Maria Aparecida de Souza", "45,59"},
+        {readFileBytes(kSource + "/examples/esperado/configurada_collor_todos.html"), "Nome: José Antônio Ferreira",
+         "436,04"},
+        {readFileBytes(kSource + "/examples/esperado/juros_progressivos.html"), "Autor: José Antônio Ferreira",
+         "2.997,10"},
         {"<html>sem total</html>", "", ""},
     };
     for (const auto& c : cases) {

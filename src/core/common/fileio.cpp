@@ -138,13 +138,17 @@ std::vector<std::string> readTextLines(const std::string& path) {
     return splitLines(cp1252ToUtf8(bytes));
 }
 
-void writeTextLines(const std::string& path, const std::vector<std::string>& lines) {
+std::string textLinesBytes(const std::vector<std::string>& lines) {
     std::string text;
     for (const auto& line : lines) {
         text += line;
         text += "\r\n";
     }
-    writeFileAtomic(path, utf8ToCp1252(text));
+    return utf8ToCp1252(text);
+}
+
+void writeTextLines(const std::string& path, const std::vector<std::string>& lines) {
+    writeFileAtomic(path, textLinesBytes(lines));
 }
 
 std::string joinPath(const std::string& folder, const std::string& name) {

@@ -28,6 +28,8 @@ bool deleteFile(const std::string& path);
 std::vector<std::string> readTextLines(const std::string& path);
 // Writes each line followed by CR LF.
 void writeTextLines(const std::string& path, const std::vector<std::string>& lines);
+// The bytes writeTextLines writes.
+std::string textLinesBytes(const std::vector<std::string>& lines);
 // Splits UTF-8 text into lines as readTextLines does.
 std::vector<std::string> splitLines(std::string_view text);
 

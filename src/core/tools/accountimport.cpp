@@ -1,4 +1,4 @@
-// Turning a spreadsheet of accounts into daily-savings calculation files.
+// Turning a spreadsheet of accounts into daily-savings and configured-savings calculation files.
 #include "core/tools/accountimport.h"
 
 #include "core/common/csv.h"
@@ -7,6 +7,9 @@
 #include "core/common/errors.h"
 #include "core/common/fileio.h"
 #include "core/common/text.h"
+#include "core/configuredsavings/calculationfile.h"
+#include "core/configuredsavings/model.h"
+#include "core/configuredsavings/sheet.h"
 #include "core/dailysavings/calculationfile.h"
 #include "core/dailysavings/model.h"
 #include "core/shell/plantables.h"
@@ -14,6 +17,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -192,7 +196,15 @@ std::string lowerAscii(std::string text) {
     return text;
 }
 
-// One account as the wizard takes it.
+bool isAnniversaryDay(const std::string& day) {
+    return allDigits(day) && std::stoi(day.substr(0, 3)) >= 1 && std::stoi(day.substr(0, 3)) <= 28;
+}
+
+std::string dayProblem(const std::string& day) {
+    return "dia de aniversário deve ser de 1 a 28 (\"" + day + "\")";
+}
+
+// One account as the daily-savings wizard takes it.
 struct Account {
     std::string day;
     std::map<std::string, std::string> balances;  // by plan name
@@ -201,6 +213,20 @@ struct Account {
     std::vector<Period> court;
     std::vector<Period> monthly;
     std::vector<Payment> payments;
+};
+
+// One account as the configured-savings wizard takes it: texts as the user would type them.
+struct ConfiguredAccount {
+    std::string holder, bank, branch, account, day;
+    std::string updateDate;  // dd/mm/aaaa
+    configuredsavings::MonthField typed =
+        configuredsavings::MonthField::Before;  // the figure the option's page asks for
+    // By month of the calculator: the figure, and the correction beside the interest.
+    std::map<size_t, std::pair<std::string, std::string>> figures;
+    std::optional<Period> remuneratory;
+    std::optional<Period> moratory;
+    std::optional<std::string> fee;  // as typed into the fee field
+    bool feeAsPercentage = true;
 };
 
 enum class Field {
@@ -214,10 +240,14 @@ enum class Field {
     CourtInterest,
     MonthlyInterest,
     Payments,
-    FileName
+    FileName,
+    Calculator,
+    Option,
+    RemuneratoryInterest,
+    Fees
 };
 
-// The columns of the layout besides the plans.
+// The columns of the layout besides the plans and the purge months.
 const std::map<std::string, Field>& fieldKeys() {
     static const std::map<std::string, Field> keys{{"titular", Field::Holder},
                                                    {"banco", Field::Bank},
@@ -229,11 +259,66 @@ const std::map<std::string, Field>& fieldKeys() {
                                                    {"juros de mora", Field::CourtInterest},
                                                    {"juros mensais", Field::MonthlyInterest},
                                                    {"valores pagos", Field::Payments},
-                                                   {"arquivo", Field::FileName}};
+                                                   {"arquivo", Field::FileName},
+                                                   {"calculadora", Field::Calculator},
+                                                   {"opcao", Field::Option},
+                                                   {"juros remuneratorios", Field::RemuneratoryInterest},
+                                                   {"honorarios", Field::Fees}};
     return keys;
 }
 
-// The accounts' calculator: the data folder loaded once as at program start; every row walks a
+// The calculator a row is for, by the Calculadora column (empty: daily savings).
+enum class Kind { Daily, Configured, Collor };
+
+std::optional<Kind> kindOf(std::string_view text) {
+    const std::string key = headingKey(text);
+    if (key.empty() || key == "poupanca") return Kind::Daily;
+    if (key == "configurada") return Kind::Configured;
+    if (key == "configurada collor") return Kind::Collor;
+    return std::nullopt;
+}
+
+// A purge month's column: "Jul/87", or "07/1987" as a spreadsheet may turn it into.
+bool isMonthHeading(const configuredsavings::PurgeMonth& month, const std::string& key) {
+    static constexpr std::string_view kMonths[] = {"jan", "fev", "mar", "abr", "mai", "jun",
+                                                   "jul", "ago", "set", "out", "nov", "dez"};
+    const std::string heading = lowerAscii(month.heading);
+    if (key == heading) return true;
+    const auto number = std::find(std::begin(kMonths), std::end(kMonths), heading.substr(0, 3)) - std::begin(kMonths);
+    const std::string numeric = (number < 9 ? "0" : "") + std::to_string(number + 1) + "/19" + heading.substr(4);
+    return key == numeric;
+}
+
+// The configured-savings option: which figure of each month the row gives.
+std::optional<configuredsavings::MonthField> optionOf(std::string_view text) {
+    using configuredsavings::MonthField;
+    const std::string key = headingKey(text);  // "saldo anterior" reads "anterior"
+    if (key == "juros e seguro inflacao" || key == "jsi") return MonthField::Interest;
+    if (key == "jcm" || key == "juros e correcao monetaria") return MonthField::Jcm;
+    if (key == "anterior" || key == "estimativa saldo anterior") return MonthField::Before;
+    if (key == "posterior" || key == "estimativa saldo posterior") return MonthField::After;
+    return std::nullopt;
+}
+
+// An amount as the user types it into an amount edit box: its digits with the cents.
+std::string typedAmount(std::string_view amount) {
+    const size_t comma = amount.find(',');
+    std::string digits;
+    for (char c : amount.substr(0, comma))
+        if (c != '.') digits += c;
+    std::string cents = comma == std::string_view::npos ? "" : std::string(amount.substr(comma + 1));
+    cents.resize(2, '0');
+    return formatafloat(kMoney, digits + cents);
+}
+
+// A text kept on a line of a calculation file: one line, and characters the file can hold.
+std::string fileTextProblem(const std::string& text) {
+    if (text.find_first_of("\r\n") != std::string::npos) return "quebra de linha no texto";
+    if (cp1252ToUtf8(utf8ToCp1252(text)) != text) return "caractere que o arquivo de cálculo não guarda";
+    return {};
+}
+
+// The accounts' calculators: the data folder loaded once as at program start; every row walks a
 // fresh wizard over the same tables.
 class Importer {
 public:
@@ -263,6 +348,14 @@ public:
                 fields_[field->second] = c;
                 continue;
             }
+            const auto& months = configuredsavings::kSixMonths;
+            const auto month = std::find_if(months.begin(), months.end(), [&](const configuredsavings::PurgeMonth& m) {
+                return isMonthHeading(m, key);
+            });
+            if (month != months.end()) {
+                monthColumns_.emplace_back(month->heading, c);
+                continue;
+            }
             const auto plan = std::find_if(planNames_.begin(), planNames_.end(),
                                            [&](const dailysavings::PlanItem& p) { return headingKey(p.text) == key; });
             if (plan == planNames_.end()) {
@@ -275,23 +368,17 @@ public:
         headings_ = headings.fields;
         if (!fields_.count(Field::Holder)) problems.push_back({headings.line, "", "falta a coluna Titular"});
         if (!fields_.count(Field::Day)) problems.push_back({headings.line, "", "falta a coluna Dia"});
-        if (planColumns_.empty())
-            problems.push_back(
-                {headings.line, "", "falta uma coluna de saldo com o nome de um plano da tabela de planos"});
+        if (planColumns_.empty() && monthColumns_.empty())
+            problems.push_back({headings.line, "",
+                                fields_.count(Field::Calculator)
+                                    ? "falta uma coluna de saldo: um plano da tabela de planos ou um mês da "
+                                      "poupança configurada (Jul/87, Fev/89, Abr/90, Mai/90, Jun/90, Mar/91)"
+                                    : "falta uma coluna de saldo com o nome de um plano da tabela de planos"});
         return problems.empty();
     }
 
     // One account: its calculation file, or its problems.
     void importRow(const CsvRecord& row, ImportReport& report) {
-        std::vector<ImportProblem> problems;
-        auto problem = [&](size_t column, const std::string& reason) {
-            problems.push_back({row.line, headings_[column], reason});
-        };
-        auto value = [&](Field field) -> std::string {
-            const auto at = fields_.find(field);
-            return at == fields_.end() || at->second >= row.fields.size() ? std::string()
-                                                                          : trimmed(row.fields[at->second]);
-        };
         // Spreadsheets save the blank rows below the accounts as separators only.
         if (std::all_of(row.fields.begin(), row.fields.end(), [](const std::string& f) { return trimmed(f).empty(); }))
             return;
@@ -302,80 +389,64 @@ public:
             ++report.rejectedRows;
             return;
         }
+        Row r{*this, row, {}};
         for (size_t column : untitled_) {
-            if (column < row.fields.size() && !trimmed(row.fields[column]).empty())
-                problems.push_back(
-                    {row.line, "", "valor na coluna " + std::to_string(column + 1) + ", que não tem título"});
+            if (!r.cell(column).empty())
+                r.rowProblem("valor na coluna " + std::to_string(column + 1) + ", que não tem título");
         }
-        const std::string holder = value(Field::Holder);
-        if (holder.empty()) problem(fields_[Field::Holder], "titular em branco");
-        const std::string day = value(Field::Day);
-        if (!allDigits(day) || std::stoi(day.substr(0, 3)) < 1 || std::stoi(day.substr(0, 3)) > 28)
-            problem(fields_[Field::Day], "dia de aniversário deve ser de 1 a 28 (\"" + day + "\")");
-        std::map<std::string, std::string> balances;  // by plan name
-        bool badBalance = false;
-        for (const auto& [plan, column] : planColumns_) {
-            const std::string text = column < row.fields.size() ? trimmed(row.fields[column]) : std::string();
-            if (text.empty()) continue;
-            badBalance = badBalance || !isAmount(text);
-            if (!isAmount(text))
-                problem(column, "saldo inválido \"" + text + "\" (use 1.234,56)");
-            else
-                balances[planNames_[static_cast<size_t>(plan)].text] = text;
+        const std::string holder = r.value(Field::Holder);
+        if (holder.empty()) r.problem(Field::Holder, "titular em branco");
+        const std::string day = r.value(Field::Day);
+        if (!isAnniversaryDay(day)) r.problem(Field::Day, dayProblem(day));
+
+        const std::optional<Kind> kind = kindOf(r.value(Field::Calculator));
+        std::function<std::string()> calculate;
+        std::string extension;
+        if (!kind) {
+            r.problem(Field::Calculator, "calculadora desconhecida \"" + r.value(Field::Calculator) +
+                                             "\" (use poupanca, configurada ou configurada-collor)");
+        } else if (*kind == Kind::Daily) {
+            Account account = dailyAccount(r);
+            extension = ".e12";
+            calculate = [this, account] { return calculation(account); };
+        } else {
+            const configuredsavings::Variant& variant =
+                *kind == Kind::Collor ? configuredsavings::kCollorSavings : configuredsavings::kConfiguredSavings;
+            ConfiguredAccount account = configuredAccount(r, variant);
+            extension = std::string(".") + variant.extension;
+            calculate = [this, &variant, account] { return configuredCalculation(variant, account); };
         }
-        if (balances.empty() && !badBalance) problems.push_back({row.line, "", "nenhum saldo de plano informado"});
-        const std::string endMonth = value(Field::EndMonth);
-        if (!endMonth.empty() && !isMonth(endMonth))
-            problem(fields_[Field::EndMonth], "mês inválido \"" + endMonth + "\" (use mm/aaaa)");
-        const std::string proRata = headingKey(value(Field::ProRata));
-        if (!proRata.empty() && proRata != "sim" && proRata != "nao")
-            problem(fields_[Field::ProRata], "use sim ou não (\"" + value(Field::ProRata) + "\")");
-        std::vector<Period> court, monthly;
-        if (const std::string text = value(Field::CourtInterest); !text.empty()) {
-            if (std::string reason = parsePeriods(text, false, court); !reason.empty())
-                problem(fields_[Field::CourtInterest], reason);
-        }
-        if (const std::string text = value(Field::MonthlyInterest); !text.empty()) {
-            if (std::string reason = parsePeriods(text, true, monthly); !reason.empty())
-                problem(fields_[Field::MonthlyInterest], reason);
-            else if (monthly.size() > 4)
-                problem(fields_[Field::MonthlyInterest], "no máximo 4 períodos de juros mensais");
-        }
-        std::vector<Payment> payments;
-        if (const std::string text = value(Field::Payments); !text.empty()) {
-            if (std::string reason = parsePayments(text, payments); !reason.empty())
-                problem(fields_[Field::Payments], reason);
-        }
-        std::string name = safeFileName(value(Field::FileName));
+
+        std::string name = safeFileName(r.value(Field::FileName));
         if (name.empty()) {
             name = holder + " -";
             for (Field part : {Field::Bank, Field::Agency, Field::Account})
-                if (const std::string text = value(part); !text.empty()) name += " " + text;
+                if (const std::string text = r.value(part); !text.empty()) name += " " + text;
             name = safeFileName(name);
             while (!name.empty() && (name.back() == '-' || name.back() == ' ')) name.pop_back();
         }
-        if (lowerAscii(name).ends_with(".e12")) name.resize(name.size() - 4);
+        if (!extension.empty() && lowerAscii(name).ends_with(extension)) name.resize(name.size() - extension.size());
         if (name.empty()) name = "linha " + std::to_string(row.line);
-        const auto previous = names_.find(lowerAscii(name));
-        if (problems.empty() && previous != names_.end())
-            problems.push_back({row.line, "",
-                                "o arquivo \"" + name + ".e12\" já é o da linha " + std::to_string(previous->second) +
-                                    " (use a coluna Arquivo)"});
+        const std::string file = name + extension;
+        const auto previous = names_.find(lowerAscii(file));
+        if (r.problems.empty() && previous != names_.end())
+            r.rowProblem("o arquivo \"" + file + "\" já é o da linha " + std::to_string(previous->second) +
+                         " (use a coluna Arquivo)");
 
         std::string bytes;
-        if (problems.empty()) {
+        if (r.problems.empty()) {
             try {
-                bytes = calculation(Account{day, balances, endMonth, proRata == "sim", court, monthly, payments});
+                bytes = calculate();
             } catch (const std::exception& e) {
-                problems.push_back({row.line, "", e.what()});
+                r.rowProblem(e.what());
             }
         }
-        if (!problems.empty()) {
-            report.problems.insert(report.problems.end(), problems.begin(), problems.end());
+        if (!r.problems.empty()) {
+            report.problems.insert(report.problems.end(), r.problems.begin(), r.problems.end());
             ++report.rejectedRows;
             return;
         }
-        const std::string path = joinPath(outputFolder_, name + ".e12");
+        const std::string path = joinPath(outputFolder_, file);
         try {
             writeFileAtomic(path, bytes);
         } catch (const FileError& e) {
@@ -383,12 +454,179 @@ public:
             ++report.rejectedRows;
             return;
         }
-        names_.emplace(lowerAscii(name), row.line);
+        names_.emplace(lowerAscii(file), row.line);
         report.written.push_back(path);
     }
 
 private:
-    // The wizard walked as a user typing the row would, up to "Finalizar": the file it then keeps.
+    // A row being read, with the problems found in it.
+    struct Row {
+        const Importer& importer;
+        const CsvRecord& record;
+        std::vector<ImportProblem> problems;
+
+        std::string cell(size_t column) const {
+            return column < record.fields.size() ? trimmed(record.fields[column]) : std::string();
+        }
+        std::string value(Field field) const {
+            const auto at = importer.fields_.find(field);
+            return at == importer.fields_.end() ? std::string() : cell(at->second);
+        }
+        void columnProblem(size_t column, const std::string& reason) {
+            problems.push_back({record.line, importer.headings_[column], reason});
+        }
+        // A field's problem; the row's when the sheet has no such column.
+        void problem(Field field, const std::string& reason) {
+            const auto at = importer.fields_.find(field);
+            if (at == importer.fields_.end())
+                rowProblem(reason);
+            else
+                columnProblem(at->second, reason);
+        }
+        void rowProblem(const std::string& reason) { problems.push_back({record.line, "", reason}); }
+        // Columns of another calculator must stay empty.
+        void unused(std::initializer_list<Field> fields, const std::string& reason) {
+            for (Field field : fields)
+                if (!value(field).empty()) problem(field, reason);
+        }
+    };
+
+    Account dailyAccount(Row& r) const {
+        r.unused({Field::Option, Field::RemuneratoryInterest, Field::Fees}, "só vale para a calculadora configurada");
+        for (const auto& [month, column] : monthColumns_)
+            if (!r.cell(column).empty()) r.columnProblem(column, "só vale para a calculadora configurada");
+        Account a;
+        a.day = r.value(Field::Day);
+        bool badBalance = false;
+        for (const auto& [plan, column] : planColumns_) {
+            const std::string text = r.cell(column);
+            if (text.empty()) continue;
+            badBalance = badBalance || !isAmount(text);
+            if (!isAmount(text))
+                r.columnProblem(column, "saldo inválido \"" + text + "\" (use 1.234,56)");
+            else
+                a.balances[planNames_[static_cast<size_t>(plan)].text] = text;
+        }
+        if (a.balances.empty() && !badBalance) r.rowProblem("nenhum saldo de plano informado");
+        a.endMonth = r.value(Field::EndMonth);
+        if (!a.endMonth.empty() && !isMonth(a.endMonth))
+            r.problem(Field::EndMonth, "mês inválido \"" + a.endMonth + "\" (use mm/aaaa)");
+        const std::string proRata = headingKey(r.value(Field::ProRata));
+        if (!proRata.empty() && proRata != "sim" && proRata != "nao")
+            r.problem(Field::ProRata, "use sim ou não (\"" + r.value(Field::ProRata) + "\")");
+        a.proRata = proRata == "sim";
+        if (const std::string text = r.value(Field::CourtInterest); !text.empty()) {
+            if (std::string reason = parsePeriods(text, false, a.court); !reason.empty())
+                r.problem(Field::CourtInterest, reason);
+        }
+        if (const std::string text = r.value(Field::MonthlyInterest); !text.empty()) {
+            if (std::string reason = parsePeriods(text, true, a.monthly); !reason.empty())
+                r.problem(Field::MonthlyInterest, reason);
+            else if (a.monthly.size() > 4)
+                r.problem(Field::MonthlyInterest, "no máximo 4 períodos de juros mensais");
+        }
+        if (const std::string text = r.value(Field::Payments); !text.empty()) {
+            if (std::string reason = parsePayments(text, a.payments); !reason.empty())
+                r.problem(Field::Payments, reason);
+        }
+        return a;
+    }
+
+    ConfiguredAccount configuredAccount(Row& r, const configuredsavings::Variant& variant) const {
+        using configuredsavings::MonthField;
+        r.unused({Field::ProRata, Field::MonthlyInterest, Field::Payments}, "não vale para a calculadora configurada");
+        for (const auto& [plan, column] : planColumns_)
+            if (!r.cell(column).empty())
+                r.columnProblem(column, "não vale para a calculadora configurada (use as colunas dos meses)");
+        ConfiguredAccount a;
+        const std::pair<Field, std::string*> texts[] = {{Field::Holder, &a.holder},
+                                                        {Field::Bank, &a.bank},
+                                                        {Field::Agency, &a.branch},
+                                                        {Field::Account, &a.account}};
+        for (const auto& [field, text] : texts) {
+            *text = r.value(field);
+            if (const std::string reason = fileTextProblem(*text); !reason.empty()) r.problem(field, reason);
+        }
+        // The window's field holds two characters.
+        a.day = r.value(Field::Day);
+        if (isAnniversaryDay(a.day) && a.day.size() > 2) r.problem(Field::Day, dayProblem(a.day));
+        a.updateDate = r.value(Field::EndMonth);
+        if (a.updateDate.empty())
+            r.problem(Field::EndMonth, "a calculadora configurada precisa da data de atualização (dd/mm/aaaa)");
+        else if (!parseDate(a.updateDate))
+            r.problem(Field::EndMonth, "data inválida \"" + a.updateDate + "\" (use dd/mm/aaaa)");
+
+        const std::string optionText = r.value(Field::Option);
+        const std::optional<MonthField> option = optionOf(optionText);
+        if (!option) {
+            r.problem(Field::Option, (optionText.empty() ? std::string("falta a opção")
+                                                         : "opção desconhecida \"" + optionText + "\"") +
+                                         " (use juros e seguro inflação, jcm, saldo anterior ou saldo posterior)");
+        }
+        a.typed = option.value_or(MonthField::Before);
+        bool badFigure = false;
+        for (const auto& [heading, column] : monthColumns_) {
+            const std::string text = r.cell(column);
+            if (text.empty()) continue;
+            const auto& months = variant.months;
+            const auto month = std::find_if(months.begin(), months.end(), [&](const configuredsavings::PurgeMonth& m) {
+                return m.heading == heading;
+            });
+            if (month == months.end()) {
+                r.columnProblem(column, "só vale para a calculadora configurada-collor");
+                badFigure = true;
+                continue;
+            }
+            if (!option) continue;
+            const size_t k = static_cast<size_t>(month - months.begin());
+            if (*option != MonthField::Interest) {
+                if (isAmount(text))
+                    a.figures[k] = {text, ""};
+                else
+                    r.columnProblem(column, "valor inválido \"" + text + "\" (use 1.234,56)");
+                badFigure = badFigure || !isAmount(text);
+                continue;
+            }
+            const size_t plus = text.find('+');
+            const std::string interest = trimmed(text.substr(0, plus));
+            const std::string correction = plus == std::string::npos ? "" : trimmed(text.substr(plus + 1));
+            if (isAmount(interest) && isAmount(correction)) {
+                a.figures[k] = {interest, correction};
+            } else {
+                r.columnProblem(column, "valores inválidos \"" + text + "\" (use juros + correção: 59,01 + 1.802,05)");
+                badFigure = true;
+            }
+        }
+        if (option && a.figures.empty() && !badFigure) r.rowProblem("nenhum valor de mês informado");
+
+        auto onePeriod = [&](Field field, std::optional<Period>& period) {
+            const std::string text = r.value(field);
+            if (text.empty()) return;
+            std::vector<Period> periods;
+            if (std::string reason = parsePeriods(text, false, periods); !reason.empty())
+                r.problem(field, reason);
+            else if (periods.size() > 1)
+                r.problem(field, "a calculadora configurada aceita um só período");
+            else
+                period = periods.front();
+        };
+        onePeriod(Field::RemuneratoryInterest, a.remuneratory);
+        onePeriod(Field::CourtInterest, a.moratory);
+        if (const std::string fee = r.value(Field::Fees); !fee.empty()) {
+            const std::string percent = fee.back() == '%' ? trimmed(fee.substr(0, fee.size() - 1)) : "";
+            a.feeAsPercentage = !percent.empty();
+            if (a.feeAsPercentage && isRate(percent))
+                a.fee = percent;
+            else if (!a.feeAsPercentage && isAmount(fee))
+                a.fee = typedAmount(fee);
+            else
+                r.problem(Field::Fees, "honorários inválidos \"" + fee + "\" (use 10% ou 1.500,00)");
+        }
+        return a;
+    }
+
+    // The daily-savings wizard walked as a user typing the row would, up to "Finalizar": the file
+    // it then keeps.
     std::string calculation(const Account& a) {
         dailysavings::DailySavings c(shell_, planTable_, yieldOverrides_);
         c.loadPlansAtStart();
@@ -434,6 +672,66 @@ private:
         return dailysavings::writeCalculation(c);
     }
 
+    // The configured-savings wizard filled page by page as a user typing the row would (each month
+    // figure left so that the month's other figures follow), walked to its final page and its
+    // statement made: the file "Salvar" then keeps.
+    std::string configuredCalculation(const configuredsavings::Variant& variant, const ConfiguredAccount& a) {
+        using configuredsavings::MonthField;
+        configuredsavings::ConfiguredSavings c(shell_, variant);
+        c.keepsBackup = false;
+        c.shown();
+        configuredsavings::Fields& f = c.fields;
+        f.name = a.holder;
+        f.bank = a.bank;
+        f.branch = a.branch;
+        f.account = a.account;
+        f.anniversaryDay = a.day;
+        f.updateDate = variant.repairDate(a.updateDate);
+        f.byInterest = a.typed == MonthField::Interest;
+        f.byJcm = a.typed == MonthField::Jcm;
+        f.byBalanceBefore = a.typed == MonthField::Before;
+        f.byBalanceAfter = a.typed == MonthField::After;
+        f.remuneratory = a.remuneratory.has_value();
+        f.moratory = a.moratory.has_value();
+        f.fees = a.fee.has_value();
+        for (const auto& [k, figure] : a.figures) {
+            f.months[k][a.typed] = typedAmount(figure.first);
+            if (a.typed == MonthField::Interest) f.months[k].correction = typedAmount(figure.second);
+            c.leaveMonthField(static_cast<int>(k), a.typed);
+        }
+        if (a.remuneratory) {
+            f.remuneratoryStart = variant.repairDate(a.remuneratory->start);
+            f.remuneratoryEnd = variant.repairDate(a.remuneratory->end);
+            f.remuneratoryRate = a.remuneratory->rate;
+        }
+        if (a.moratory) {
+            f.moratoryStart = variant.repairDate(a.moratory->start);
+            f.moratoryEnd = variant.repairDate(a.moratory->end);
+            f.moratoryRate = a.moratory->rate;
+        }
+        if (a.fee) {
+            f.feesAsPercentage = a.feeAsPercentage;
+            f.feesAsValue = !a.feeAsPercentage;
+            f.feeValue = c.feeText(*a.fee);
+        }
+        while (c.page < configuredsavings::kFinalPage) c.next();
+        // The window carries the table to its end when the update month is not in it, and its
+        // labels have two-digit years, so that a date a century off finds a month of its own: a
+        // claim would then show another month's figure under the date asked for.
+        const StringGrid& table = c.updateTable;
+        const int last = table.rowCount() - 1;
+        if (last < 1) throw UserMessage("nenhum mês com saldo no cálculo");
+        const std::string& lastLabel = table.cell(configuredsavings::kLabelColumn, last);
+        const Date date = StrToDate(f.updateDate);
+        if (lastLabel != configuredsavings::monthLabel(date) ||
+            StrToDate("01/01/" + lastLabel.substr(4)).year != date.year)
+            throw UserMessage("a data de atualização " + f.updateDate + " está fora da tabela do cálculo (" +
+                              table.cell(configuredsavings::kLabelColumn, 1) + " a " +
+                              c.tableLabel.substr(c.tableLabel.rfind(' ') + 1) + ")");
+        c.finishToBytes();
+        return textLinesBytes(configuredsavings::calculationLines(variant, f));
+    }
+
     shell::Shell shell_;
     shell::PlanTable planTable_;
     shell::IndexApplicationTable yieldOverrides_;
@@ -441,9 +739,10 @@ private:
     std::string outputFolder_;
     std::vector<std::string> headings_;
     std::map<Field, size_t> fields_;
-    std::vector<std::pair<int, size_t>> planColumns_;  // plan index, column
-    std::vector<size_t> untitled_;                     // columns without a heading
-    std::map<std::string, int> names_;                 // files written, by lower-case name: their line
+    std::vector<std::pair<int, size_t>> planColumns_;           // plan index, column
+    std::vector<std::pair<std::string, size_t>> monthColumns_;  // purge month's heading, column
+    std::vector<size_t> untitled_;                              // columns without a heading
+    std::map<std::string, int> names_;                          // files written, by lower-case name: their line
 };
 
 }  // namespace

@@ -125,3 +125,126 @@ TEST(AccountImport, HeadingsIgnoreCaseAccentsAndSeparatorsAndTheTextMayBeWindows
 }
 
 }  // namespace
+
+namespace {
+
+// Configured-savings rows of the example spreadsheet give the checked example files byte for byte.
+TEST(ConfiguredImport, TheExampleRowsGiveTheFilesTheWindowSaves) {
+    enginetest::TempFolder out("accountimport");
+    const ImportReport report =
+        importAccounts(kData, RUVIVAVU_SOURCE_DIR "/examples/contas_configuradas.csv", out.path);
+    EXPECT_TRUE(report.problems.empty()) << describe(report.problems.front());
+    ASSERT_EQ(report.written.size(), 2u);
+    for (const std::string name : {"configurada_bresser_collor.e20", "configurada_collor_todos.ex20"}) {
+        const std::string written = out.path + "/" + name;
+        EXPECT_NE(std::find(report.written.begin(), report.written.end(), written), report.written.end()) << name;
+        EXPECT_TRUE(readFileBytes(written) == readFileBytes(RUVIVAVU_SOURCE_DIR "/examples/" + name)) << name;
+    }
+}
+
+// Whichever figure of a month the row gives, the month's other figures follow as on leaving that
+// field of the window: one Jul/87 account typed four ways (its column as a spreadsheet may turn it
+// into, too).
+TEST(ConfiguredImport, EachOptionDerivesTheMonthFromItsFigure) {
+    const struct {
+        std::string option;
+        std::string heading;
+        std::string figure;
+        int optionLine;  // the option's line of the file, from 0
+    } cases[] = {
+        {"juros e seguro inflação", "Jul/87", "59,01 + 1.802,05", 7},
+        {"JCM", "jul/87", "1.861,06", 8},
+        {"Saldo Anterior", "07/1987", "10000", 9},
+        {"saldo posterior", "Saldo Jul/87", "11.861,06", 10},
+    };
+    for (const auto& c : cases) {
+        enginetest::TempFolder out("accountimport");
+        const ImportReport report =
+            importAccountsText(kData,
+                               "Titular;Dia;Calculadora;Opção;" + c.heading + ";Atualizar até\r\nAna;5;configurada;" +
+                                   c.option + ";" + c.figure + ";01/07/1994\r\n",
+                               out.path);
+        ASSERT_EQ(report.written.size(), 1u) << describe(report.problems.front());
+        EXPECT_EQ(report.written[0], out.path + "/Ana.e20");
+        const std::vector<std::string> lines = readTextLines(report.written[0]);
+        ASSERT_EQ(lines.size(), 43u);
+        for (int line = 7; line <= 10; ++line)
+            EXPECT_EQ(lines[line], line == c.optionLine ? "true" : "false") << c.option;
+        // Interest, correction, JCM, balance before and after.
+        for (const auto& [line, figure] :
+             {std::pair{14, "59,01"}, {15, "1.802,05"}, {22, "1.861,06"}, {26, "10.000,00"}, {30, "11.861,06"}})
+            EXPECT_EQ(lines[line], figure) << c.option;
+    }
+}
+
+TEST(ConfiguredImport, BadRowsAreNamedAndGetNoFile) {
+    enginetest::TempFolder out("accountimport");
+    const std::string csv =
+        "Titular;Dia;Calculadora;Opção;Jul/87;Abr/90;Atualizar até;Juros de mora;Honorários;Pró-rata;Plano "
+        "Bresser\r\n"                                                                                             // 1
+        "Bom;1;configurada;saldo anterior;100,00;;01/07/1994;;;;\r\n"                                             // 2
+        "Calc;1;configurado;saldo anterior;100,00;;01/07/1994;;;;\r\n"                                            // 3
+        "SemOpcao;1;configurada;;100,00;;01/07/1994;;;;\r\n"                                                      // 4
+        "Opcao;1;configurada;saldo atual;100,00;;01/07/1994;;;;\r\n"                                              // 5
+        "Collor;1;configurada;saldo anterior;;100,00;01/07/1994;;;;\r\n"                                          // 6
+        "Jsi;1;configurada;jsi;100,00;;01/07/1994;;;;\r\n"                                                        // 7
+        "Valor;1;configurada;jcm;1,000.00;;01/07/1994;;;;\r\n"                                                    // 8
+        "SemData;1;configurada;jcm;100,00;;;;;;\r\n"                                                              // 9
+        "Data;1;configurada;jcm;100,00;;07/1994;;;;\r\n"                                                          // 10
+        "Futuro;1;configurada;jcm;100,00;;15/08/2099;;;;\r\n"                                                     // 11
+        "Mora;1;configurada;jcm;100,00;;01/07/1994;01/01/1995 a 01/01/1996 1 | 01/01/1996 a 01/01/1997 1;;;\r\n"  // 12
+        "Fee;1;configurada;jcm;100,00;;01/07/1994;;dez%;;\r\n"                                                    // 13
+        "Misto;1;configurada;jcm;100,00;;01/07/1994;;;sim;1.000,00\r\n"                                           // 14
+        "Diaria;1;;saldo anterior;;;;;10%;;1.000,00\r\n"                                                          // 15
+        "Ana \xF0\x9F\x98\x80;1;configurada;jcm;100,00;;01/07/1994;;;;\r\n"                                       // 16
+        "Dia;001;configurada;jcm;100,00;;01/07/1994;;;;\r\n"                                                      // 17
+        "Nada;1;configurada;jcm;;;01/07/1994;;;;\r\n"                                                             // 18
+        "Bom;1;configurada;jcm;100,00;;01/07/1994;;;;\r\n"                                                        // 19
+        "Bom;1;poupanca;;;;;;;;1.000,00\r\n"                                                                      // 20
+        "Collor;1;configurada-collor;saldo anterior;;100,00;01/07/1994;;1.500,00;;\r\n"                           // 21
+        "Antigo;1;configurada;jcm;100,00;;01/01/1987;;;;\r\n"                                                     // 22
+        "\"Ana\r\nBia\";1;configurada;jcm;100,00;;01/07/1994;;;;\r\n";                                            // 23
+    const ImportReport report = importAccountsText(kData, csv, out.path);
+    const std::string options = " (use juros e seguro inflação, jcm, saldo anterior ou saldo posterior)";
+    const struct {
+        int line;
+        std::string column;
+        std::string reason;
+    } expected[] = {
+        {3, "Calculadora",
+         "calculadora desconhecida \"configurado\" (use poupanca, configurada ou configurada-collor)"},
+        {4, "Opção", "falta a opção" + options},
+        {5, "Opção", "opção desconhecida \"saldo atual\"" + options},
+        {6, "Abr/90", "só vale para a calculadora configurada-collor"},
+        {7, "Jul/87", "valores inválidos \"100,00\" (use juros + correção: 59,01 + 1.802,05)"},
+        {8, "Jul/87", "valor inválido \"1,000.00\" (use 1.234,56)"},
+        {9, "Atualizar até", "a calculadora configurada precisa da data de atualização (dd/mm/aaaa)"},
+        {10, "Atualizar até", "data inválida \"07/1994\" (use dd/mm/aaaa)"},
+        {11, "", "a data de atualização 15/08/2099 está fora da tabela do cálculo (JUL/87 a AGO/26)"},
+        {12, "Juros de mora", "a calculadora configurada aceita um só período"},
+        {13, "Honorários", "honorários inválidos \"dez%\" (use 10% ou 1.500,00)"},
+        {14, "Pró-rata", "não vale para a calculadora configurada"},
+        {14, "Plano Bresser", "não vale para a calculadora configurada (use as colunas dos meses)"},
+        {15, "Opção", "só vale para a calculadora configurada"},
+        {15, "Honorários", "só vale para a calculadora configurada"},
+        {16, "Titular", "caractere que o arquivo de cálculo não guarda"},
+        {17, "Dia", "dia de aniversário deve ser de 1 a 28 (\"001\")"},
+        {18, "", "nenhum valor de mês informado"},
+        {19, "", "o arquivo \"Bom.e20\" já é o da linha 2 (use a coluna Arquivo)"},
+        {22, "", "a data de atualização 01/01/1987 está fora da tabela do cálculo (JUL/87 a AGO/26)"},
+        {23, "Titular", "quebra de linha no texto"},
+    };
+    ASSERT_EQ(report.problems.size(), std::size(expected));
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        EXPECT_EQ(report.problems[i].line, expected[i].line) << i;
+        EXPECT_EQ(report.problems[i].column, expected[i].column) << i;
+        EXPECT_EQ(report.problems[i].reason, expected[i].reason) << i;
+    }
+    EXPECT_EQ(report.rejectedRows, 19);
+    // Line 2's .e20, line 20's .e12 beside it, and line 21's Collor file: nothing else.
+    const std::vector<std::string> written{out.path + "/Bom.e20", out.path + "/Bom.e12", out.path + "/Collor.ex20"};
+    EXPECT_EQ(report.written, written);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out.path), {}), 3);
+}
+
+}  // namespace
