@@ -13,6 +13,7 @@ void install(MainWindow& mainWindow) {
     mainWindow.setCommandHandler(Command::FgtsPurge, [window] { window->launch(); });
     // A ".fg" file given to the program opens in the FGTS purge calculator.
     mainWindow.setFileHandler(QStringLiteral("fg"), [window](const QString& path) { window->openFile(path); });
+    mainWindow.addUnsavedTypingQuery([window] { return window->holdsUnsavedTyping(); });
 }
 
 }  // namespace ruvivavu::gui::fgts
