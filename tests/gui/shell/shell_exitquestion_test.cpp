@@ -5,6 +5,7 @@
 #include "gui/common/dateedit.h"
 #include "gui/fgts/fgtswindow.h"
 #include "gui/savings/dailysavingswindow.h"
+#include "gui/savings/saopaulowindow.h"
 #include "gui/shell/mainwindow.h"
 #include "gui/shell/modules.h"
 #include "gui/support/windowtest.h"
@@ -32,13 +33,23 @@ const QString kQuestion = QStringLiteral("Existem cálculos não salvos. Deseja 
 struct Program : windowtest::Program {
     Program() : windowtest::Program(NoTables) {
         copyShippedData({QStringLiteral("zurivodo13.tab"), QStringLiteral("planos.ini"), QStringLiteral("indice.ini"),
-                         QStringLiteral("lista.tab"), QStringLiteral("fgts.tab")});
+                         QStringLiteral("lista.tab"), QStringLiteral("fgts.tab"), QStringLiteral("t0001.tab"),
+                         QStringLiteral("tjsp.tab")});
         MainWindow& window = openMainWindow({&savings::install, &fgts::install});
         window.show();
     }
     savings::DailySavingsWindow* dailySavings() {
         run(Command::DailySavings);
         return mainWindow().findChild<savings::DailySavingsWindow*>(QStringLiteral("DailySavingsWindow"));
+    }
+    // The São Paulo calculators' plan lists: the factor table's and the month-by-month one.
+    QListWidget* saoPauloPlans(Command command) {
+        run(command);
+        if (command == Command::SaoPauloCourtDebt)
+            return mainWindow().findChild<savings::SaoPauloWindow*>(QStringLiteral("SaoPauloWindow"))->planList();
+        return mainWindow()
+            .findChild<savings::DailySavingsWindow*>(QStringLiteral("CourtDebtMonthlyWindow"))
+            ->planList();
     }
     FgtsWindow* fgtsPurge() {
         run(Command::FgtsPurge);
@@ -78,11 +89,19 @@ private slots:
 
         QTest::newRow("calculators opened, nothing typed") << Work([](Program& p) {
             p.dailySavings();
+            p.saoPauloPlans(Command::SaoPauloCourtDebt);
+            p.saoPauloPlans(Command::SaoPauloMonthly);
             p.fgtsPurge();
         }) << false << false;
         const Work tickPlan = [](Program& p) { p.dailySavings()->planList()->item(0)->setCheckState(Qt::Checked); };
         QTest::newRow("a plan ticked, \"Não\"") << tickPlan << true << false;
         QTest::newRow("a plan ticked, \"Sim\"") << tickPlan << true << true;
+        QTest::newRow("São Paulo: a plan ticked, \"Não\"") << Work([](Program& p) {
+            p.saoPauloPlans(Command::SaoPauloCourtDebt)->item(0)->setCheckState(Qt::Checked);
+        }) << true << false;
+        QTest::newRow("São Paulo month by month: a plan ticked, \"Não\"")
+            << Work([](Program& p) { p.saoPauloPlans(Command::SaoPauloMonthly)->item(1)->setCheckState(Qt::Checked); })
+            << true << false;
         QTest::newRow("a plan ticked in a hidden window, \"Não\"") << Work([tickPlan](Program& p) {
             tickPlan(p);
             p.dailySavings()->hide();
