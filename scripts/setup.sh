@@ -11,6 +11,8 @@ PACKAGES=(
     libgtest-dev libbenchmark-dev
     python3
     clang-format
+    # The sanitizer build and the fuzzing programs (libFuzzer is in Clang's runtime libraries).
+    clang libclang-rt-dev
     xvfb xauth poppler-utils
     fonts-dejavu-core fonts-liberation
     # The installed-program test: the X platform plugin, keyboard and window titles on the virtual

@@ -3,6 +3,7 @@
 
 #include "core/common/encoding.h"
 #include "core/common/errors.h"
+#include "core/common/numeric.h"
 #include "core/common/platform.h"
 
 #include <atomic>
@@ -59,6 +60,49 @@ std::string readFileBytes(const std::string& path) {
     buffer << in.rdbuf();
     if (in.bad()) failOpen(path, errno);
     return buffer.str();
+}
+
+namespace {
+
+// A count in the messages' notation ("100.000").
+std::string countText(size_t count) {
+    return FormatFloat("#,##0", static_cast<Number>(count));
+}
+
+[[noreturn]] void failDamaged(const std::string& path, const std::string& what) {
+    throw UserMessage("O arquivo \"" + path + "\" " + what + ": está danificado ou não é um arquivo deste programa.");
+}
+
+[[noreturn]] void failTooLarge(const std::string& path) {
+    failDamaged(path, "é grande demais (mais de " + countText(kMaxTextFileBytes >> 20) + " MB)");
+}
+
+}  // namespace
+
+void checkTextLimits(std::string_view bytes, const std::string& path) {
+    if (bytes.size() > kMaxTextFileBytes) failTooLarge(path);
+    size_t lines = 0;
+    size_t start = 0;
+    for (size_t i = 0; i <= bytes.size(); ++i) {
+        const bool end = i == bytes.size();
+        if (!end && bytes[i] != '\r' && bytes[i] != '\n') continue;
+        if (i - start > kMaxTextLineLength)
+            failDamaged(path, "tem uma linha longa demais (linha " + countText(lines + 1) + ", mais de " +
+                                  countText(kMaxTextLineLength) + " caracteres)");
+        if (end) break;
+        if (++lines > kMaxTextLines) failDamaged(path, "tem linhas demais (mais de " + countText(kMaxTextLines) + ")");
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+}
+
+std::string readTextFileBytes(const std::string& path) {
+    std::error_code ec;
+    const auto size = fs::file_size(toPath(path), ec);
+    if (!ec && size > kMaxTextFileBytes) failTooLarge(path);
+    std::string bytes = readFileBytes(path);
+    checkTextLimits(bytes, path);
+    return bytes;
 }
 
 void writeFileAtomic(const std::string& path, std::string_view bytes) {
@@ -132,7 +176,7 @@ std::vector<std::string> splitLines(std::string_view text) {
 }
 
 std::vector<std::string> readTextLines(const std::string& path) {
-    std::string bytes = readFileBytes(path);
+    std::string bytes = readTextFileBytes(path);
     const size_t nul = bytes.find('\0');
     if (nul != std::string::npos) bytes.resize(nul);
     return splitLines(cp1252ToUtf8(bytes));

@@ -14,6 +14,20 @@ bool fileExists(const std::string& path);
 // The whole file as bytes. Raises FileError("Cannot open file \"<path>\". <reason>").
 std::string readFileBytes(const std::string& path);
 
+// What a reader of text files (tables, configuration, calculation files, header texts) accepts.
+// The program's own files are far smaller; a file past these is damaged or not one of them, and
+// reading it on could exhaust memory or time.
+inline constexpr size_t kMaxTextFileBytes = 8u << 20;
+inline constexpr size_t kMaxTextLines = 100000;
+inline constexpr size_t kMaxTextLineLength = 32768;
+
+// UserMessage naming the file when its bytes pass a bound above (lines end at CR LF, LF or CR).
+void checkTextLimits(std::string_view bytes, const std::string& path);
+
+// The bytes of a text file that is about to be parsed: readFileBytes within the bounds above (a
+// file too large is refused before it is read).
+std::string readTextFileBytes(const std::string& path);
+
 // Replaces (or creates) the file with the bytes. Raises FileError("Cannot create file \"<path>\". <reason>").
 void writeFileAtomic(const std::string& path, std::string_view bytes);
 
@@ -24,7 +38,7 @@ void copyFileReplacing(const std::string& from, const std::string& to);
 bool deleteFile(const std::string& path);
 
 // Text files of lines (Windows-1252 on disk, UTF-8 here): reading splits at CR LF, lone LF and lone
-// CR; a last line without a line end is still a line.
+// CR; a last line without a line end is still a line. Within the bounds of readTextFileBytes.
 std::vector<std::string> readTextLines(const std::string& path);
 // Writes each line followed by CR LF.
 void writeTextLines(const std::string& path, const std::vector<std::string>& lines);

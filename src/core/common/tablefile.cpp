@@ -64,7 +64,7 @@ std::string Contents2CSV(char separator, const StringGrid& grid, GridRect rect) 
 }
 
 void LoadFromFile(const std::string& path, StringGrid& grid) {
-    CSV2Contents(cp1252ToUtf8(readFileBytes(path)), '\t', grid);
+    CSV2Contents(cp1252ToUtf8(readTextFileBytes(path)), '\t', grid);
 }
 
 void SaveToFile(const std::string& path, const StringGrid& grid) {

@@ -46,8 +46,10 @@ DailySavings::DailySavings(shell::Shell& shell, shell::PlanTable& planTable,
       sheet(16, 2, 0, 1),
       shell_(shell),
       planTable_(planTable),
-      yieldOverrides_(yieldOverrides) {
+      yieldOverrides_(yieldOverrides),
+      settledInputs_([this] { return writeCalculation(*this); }) {
     listenerId_ = planTable_.addPlanListListener([this] { rebuildPlanList(); });
+    settledInputs_.settle();
 }
 
 DailySavings::~DailySavings() {
@@ -175,11 +177,13 @@ void DailySavings::writeHeadings() {
 }
 
 void DailySavings::shown() {
-    writeHeadings();
-    for (int row = 1; row < monthlyInterest.rowCount(); ++row) {
-        if (isBlank(monthlyInterest.cell(3, row))) monthlyInterest.setCell(3, row, "Não");
-    }
-    page = 0;
+    settledInputs_.keepSettled([this] {
+        writeHeadings();
+        for (int row = 1; row < monthlyInterest.rowCount(); ++row) {
+            if (isBlank(monthlyInterest.cell(3, row))) monthlyInterest.setCell(3, row, "Não");
+        }
+        page = 0;
+    });
 }
 
 // ---- Plan list ----
@@ -195,8 +199,10 @@ void DailySavings::setPlanChecked(int item, bool checked) {
 }
 
 void DailySavings::rebuildPlanList() {
-    planList.clear();
-    for (const std::string& name : planTable_.planNames()) planList.push_back({name, false});
+    settledInputs_.keepSettled([this] {
+        planList.clear();
+        for (const std::string& name : planTable_.planNames()) planList.push_back({name, false});
+    });
 }
 
 // ---- Cell rules ----
@@ -260,12 +266,18 @@ bool DailySavings::toggleQuarterly(int column, int row) {
 // ---- Navigation ----
 
 void DailySavings::next() {
-    page = std::min(page + 1, kLastPage);
-    reachPage(page);
+    settledInputs_.keepSettled([this] {
+        page = std::min(page + 1, kLastPage);
+        reachPage(page);
+    });
 }
 
 void DailySavings::previous() {
     page = std::max(page - 1, 0);
+}
+
+bool DailySavings::hasUnsavedTyping() const {
+    return settledInputs_.changed();
 }
 
 void DailySavings::reachPage(int reached) {
@@ -397,6 +409,7 @@ void DailySavings::finish() {
     const std::string bytes = finishToBytes();
     shell_.publishStatement(kStatementFile, bytes);
     writeBackup();
+    settledInputs_.settle();
     finishEnabled = false;
     shell_.refreshViewer();
 }
@@ -424,7 +437,7 @@ void DailySavings::afterOpen() {
 }
 
 void DailySavings::open(const std::string& path) {
-    const std::string bytes = readFileBytes(path);
+    const std::string bytes = readTextFileBytes(path);
     shell_.loadIndice(tableFile());
     if (showWindow)
         showWindow();
@@ -437,18 +450,20 @@ void DailySavings::open(const std::string& path) {
         throw UserMessage("Este programa não abre o arquivo da versão anterior, use a versão 1.0");
     }
     readCalculation(bytes, *this);
+    settledInputs_.settle();
     loadHeaderFooterFiles();
 }
 
 void DailySavings::openBackup() {
     const std::string path = shell_.dataFile(kBackupFile);
     if (!fileExists(path)) return;
-    const std::string bytes = readFileBytes(path);
+    const std::string bytes = readTextFileBytes(path);
     if (firstLine(bytes) != kFormatMark) return;
     afterOpen();
     // A backup with more plans than the list is refused but kept: it is the user's last
     // calculation and may open again once the plan table has those plans.
     readCalculation(bytes, *this);
+    settledInputs_.settle();
 }
 
 // ---- Launch, reset and start-up ----
@@ -511,16 +526,19 @@ void DailySavings::reset() {
         showWindow();
     else
         shown();
+    settledInputs_.settle();
 }
 
 void DailySavings::loadPlansAtStart() {
-    planList.clear();
-    const StringGrid& table = planTable_.grid;
-    chosenPlans.setRowCount(table.rowCount() + 2);
-    if (table.rowCount() >= 2) {
-        for (int row = 1; row < table.rowCount(); ++row)
-            planList.push_back({table.cell(shell::PlanTable::Name, row), false});
-    }
+    settledInputs_.keepSettled([this] {
+        planList.clear();
+        const StringGrid& table = planTable_.grid;
+        chosenPlans.setRowCount(table.rowCount() + 2);
+        if (table.rowCount() >= 2) {
+            for (int row = 1; row < table.rowCount(); ++row)
+                planList.push_back({table.cell(shell::PlanTable::Name, row), false});
+        }
+    });
 }
 
 void DailySavings::loadHeaderAtStart() {
@@ -539,6 +557,7 @@ void DailySavings::loadAtStart() {
     loadPlansAtStart();
     loadHeaderAtStart();
     loadFooterAtStart();
+    settledInputs_.settle();
     if (variant != Variant::DailySavings) return;
     yieldOverrides_.loadAtStart(shell_);
     const std::string table = shell_.dataFile(kSavingsTable);

@@ -17,6 +17,7 @@
 
 #include "core/common/grid.h"
 #include "core/dailysavings/pages.h"
+#include "core/shell/unsavedtyping.h"
 
 #include <functional>
 #include <string>
@@ -212,6 +213,11 @@ public:
     // above and kept.
     void openBackup();
 
+    // Whether the inputs hold typing neither finalised nor settled otherwise (start-up, "Abrir",
+    // "Abrir Backup", "Novo"; see shell/unsavedtyping.h). "Salvar" copies the finalised backup, so
+    // typing after "Finalizar" stays unsaved.
+    bool hasUnsavedTyping() const;
+
     // ---- Launch, reset and start-up ----
 
     // "Poupança Diária - com opções de configuração": empties indice, loads zurivodo13.tab,
@@ -258,6 +264,8 @@ private:
     shell::PlanTable& planTable_;
     shell::IndexApplicationTable& yieldOverrides_;
     int listenerId_ = 0;
+    // The inputs as the calculation file holds them, at the last settling point.
+    shell::SettledInputs settledInputs_;
 };
 
 }  // namespace ruvivavu::dailysavings

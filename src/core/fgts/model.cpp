@@ -49,6 +49,7 @@ void FgtsPurge::reset() {
     fields.withVerao = fields.withCollor = false;
     finishEnabled = false;
     page = 0;
+    settled_ = fields;
 }
 
 void FgtsPurge::afterOpen() {
@@ -59,6 +60,7 @@ void FgtsPurge::afterOpen() {
 void FgtsPurge::finish() {
     computeSheet(fields, shell_.indice, sheet);
     writeCalculationFile(shell_.dataFile(kBackupFile), fields);
+    settled_ = fields;
     shell_.publishStatement(kStatementFile, writeStatement(fields.header, sheet, shell_.fontStyle()));
 }
 
@@ -66,6 +68,7 @@ void FgtsPurge::open(const std::string& path) {
     fields.header.clear();
     afterOpen();
     readCalculationFile(path, fields);
+    settled_ = fields;
 }
 
 void FgtsPurge::openBackup() {
@@ -73,6 +76,7 @@ void FgtsPurge::openBackup() {
     afterOpen();
     const std::string path = shell_.dataFile(kBackupFile);
     if (fileExists(path)) readCalculationFile(path, fields);
+    settled_ = fields;
 }
 
 void FgtsPurge::saveCopy(const std::string& target) const {

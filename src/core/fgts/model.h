@@ -97,11 +97,16 @@ public:
     // "Salvar o cálculo": copies fgts.back to the chosen file. UserMessage with the copy failure.
     void saveCopy(const std::string& target) const;
 
+    // Whether the fields hold typing neither finalised nor settled otherwise (start, "Abrir",
+    // "Abrir Backup", "Novo"). "Salvar" copies the finalised backup, so it settles nothing.
+    bool hasUnsavedTyping() const { return fields != settled_; }
+
     shell::Shell& shell() { return shell_; }
 
 private:
     void afterOpen();
 
+    Fields settled_;  // the fields at the last settling point
     shell::Shell& shell_;
 };
 

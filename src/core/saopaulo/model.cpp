@@ -42,8 +42,10 @@ SaoPauloCourtDebt::SaoPauloCourtDebt(shell::Shell& shell, shell::PlanTable& plan
       monthlyInterest(4, 5, 0, 1),
       sheet(kSheetColumns, 2, 0, 1),
       shell_(shell),
-      planTable_(planTable) {
+      planTable_(planTable),
+      settledInputs_([this] { return writeCalculation(*this); }) {
     listenerId_ = planTable_.addPlanListListener([this] { rebuildPlanList(); });
+    settledInputs_.settle();
 }
 
 SaoPauloCourtDebt::~SaoPauloCourtDebt() {
@@ -78,11 +80,13 @@ void SaoPauloCourtDebt::writeHeadings() {
 }
 
 void SaoPauloCourtDebt::shown() {
-    writeHeadings();
-    for (int row = 1; row < monthlyInterest.rowCount(); ++row) {
-        if (isBlank(monthlyInterest.cell(3, row))) monthlyInterest.setCell(3, row, "Não");
-    }
-    page = 0;
+    settledInputs_.keepSettled([this] {
+        writeHeadings();
+        for (int row = 1; row < monthlyInterest.rowCount(); ++row) {
+            if (isBlank(monthlyInterest.cell(3, row))) monthlyInterest.setCell(3, row, "Não");
+        }
+        page = 0;
+    });
 }
 
 void SaoPauloCourtDebt::show() {
@@ -105,8 +109,10 @@ void SaoPauloCourtDebt::setPlanChecked(int item, bool checked) {
 }
 
 void SaoPauloCourtDebt::rebuildPlanList() {
-    planList.clear();
-    for (const std::string& name : planTable_.planNames()) planList.push_back({name, false});
+    settledInputs_.keepSettled([this] {
+        planList.clear();
+        for (const std::string& name : planTable_.planNames()) planList.push_back({name, false});
+    });
 }
 
 void SaoPauloCourtDebt::leaveChosenPlans() {
@@ -128,12 +134,18 @@ void SaoPauloCourtDebt::leaveCourtInterest() {
 // ---- Navigation ----
 
 void SaoPauloCourtDebt::next() {
-    page = std::min(page + 1, kLastPage);
-    reachPage(page);
+    settledInputs_.keepSettled([this] {
+        page = std::min(page + 1, kLastPage);
+        reachPage(page);
+    });
 }
 
 void SaoPauloCourtDebt::previous() {
     page = std::max(page - 1, 0);
+}
+
+bool SaoPauloCourtDebt::hasUnsavedTyping() const {
+    return settledInputs_.changed();
 }
 
 void SaoPauloCourtDebt::reachPage(int reached) {
@@ -189,6 +201,7 @@ void SaoPauloCourtDebt::finish() {
     const std::string bytes = finishToBytes();
     shell_.publishStatement(kStatementFile, bytes);
     writeBackup();
+    settledInputs_.settle();
     finishEnabled = false;
     shell_.refreshViewer();
 }
@@ -221,11 +234,12 @@ void SaoPauloCourtDebt::afterOpen() {
 }
 
 void SaoPauloCourtDebt::open(const std::string& path) {
-    const std::string bytes = readFileBytes(path);
+    const std::string bytes = readTextFileBytes(path);
     if (dailysavings::firstLine(bytes) != kFormatMark)
         throw UserMessage("Este programa não abre o arquivo da versão anterior, use a versão 1.0");
     shell_.loadIndice(kFactorTable);
     readCalculation(bytes, *this);
+    settledInputs_.settle();
     show();
     afterOpen();
     loadHeaderFooterFiles();
@@ -234,12 +248,13 @@ void SaoPauloCourtDebt::open(const std::string& path) {
 void SaoPauloCourtDebt::openBackup() {
     const std::string path = shell_.dataFile(kBackupFile);
     if (!fileExists(path)) return;
-    const std::string bytes = readFileBytes(path);
+    const std::string bytes = readTextFileBytes(path);
     shell_.loadIndice(kFactorTable);
     if (dailysavings::firstLine(bytes) != kFormatMark) return;
     // A backup with more plans than the list is refused but kept: it may open again once the
     // plan table has those plans.
     readCalculation(bytes, *this);
+    settledInputs_.settle();
     afterOpen();
 }
 
@@ -278,6 +293,7 @@ void SaoPauloCourtDebt::reset() {
     loadHeaderFooterFiles();
     finishEnabled = false;
     show();
+    settledInputs_.settle();
 }
 
 void SaoPauloCourtDebt::loadAtStart() {
@@ -288,6 +304,7 @@ void SaoPauloCourtDebt::loadAtStart() {
     for (int row = 1; row < table.rowCount(); ++row)
         planList.push_back({table.cell(shell::PlanTable::Name, row), false});
     loadHeaderFooterFiles();
+    settledInputs_.settle();
 }
 
 }  // namespace ruvivavu::saopaulo

@@ -11,6 +11,7 @@
 
 #include "core/common/grid.h"
 #include "core/dailysavings/pages.h"
+#include "core/shell/unsavedtyping.h"
 
 #include <functional>
 #include <string>
@@ -111,6 +112,9 @@ public:
     // "Finalizar": teste.html written and shown, tempsp.back written, "Finalizar" disabled, the
     // viewer refreshed.
     void finish();
+    // Whether the inputs hold typing neither finalised nor settled otherwise (start-up, "Abrir",
+    // "Abrir Backup", "Novo"; see shell/unsavedtyping.h).
+    bool hasUnsavedTyping() const;
 
     // ---- Files ----
 
@@ -154,6 +158,8 @@ private:
     shell::Shell& shell_;
     shell::PlanTable& planTable_;
     int listenerId_ = 0;
+    // The inputs as the calculation file holds them, at the last settling point.
+    shell::SettledInputs settledInputs_;
 };
 
 }  // namespace ruvivavu::saopaulo

@@ -418,4 +418,9 @@ void FgtsWindow::finish() {
     shell_.refreshViewer();
 }
 
+bool FgtsWindow::holdsUnsavedTyping() {
+    readFields();
+    return calculator_.hasUnsavedTyping();
+}
+
 }  // namespace ruvivavu::gui

@@ -46,6 +46,9 @@ public:
     void openBackup();
     void saveCalculation();
     void finish();
+    // Whether the calculator holds typing neither saved nor finalised (asked when the program
+    // closes): the fields as they stand on screen against the last ones settled.
+    bool holdsUnsavedTyping();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -15,6 +15,7 @@ void install(MainWindow& mainWindow) {
     mainWindow.setCommandHandler(Command::FgtsPurge, [window] { window->launch(); });
     // A ".fg" file given to the program opens in the FGTS purge calculator.
     mainWindow.setFileHandler(QStringLiteral("fg"), [window](const QString& path) { window->openFile(path); });
+    mainWindow.addUnsavedTypingQuery([window] { return window->holdsUnsavedTyping(); });
 
     // Kept above the other windows, as long as the main window lives.
     auto* progressive = new ProgressiveInterestWindow(mainWindow.shell());

@@ -573,4 +573,9 @@ void DailySavingsWindow::centreOnMainWindow() {
     centreOn(*this, mainWindow_);
 }
 
+bool DailySavingsWindow::holdsUnsavedTyping() {
+    for (const GridSlot& g : grids_) g.view->endEditing();
+    return model_.hasUnsavedTyping();
+}
+
 }  // namespace ruvivavu::gui::savings

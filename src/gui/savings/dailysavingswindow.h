@@ -65,6 +65,9 @@ public:
     void setForeignFileHandler(ForeignFileHandler handler) { foreignFile_ = std::move(handler); }
     // "Para Salvar o Cálculo Clique Aqui": everything "Finalizar" does, then "Salvar".
     void finishAndSave();
+    // Whether the calculator holds typing neither saved nor finalised (asked when the program
+    // closes); a cell being edited counts once its editor is closed, which this does first.
+    bool holdsUnsavedTyping();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -79,7 +79,7 @@ public:
     // the window that was asked, which reports it.
     static bool isSaoPauloFile(const QString& path) {
         try {
-            return ruvivavu::dailysavings::firstLine(ruvivavu::readFileBytes(path.toStdString())) ==
+            return ruvivavu::dailysavings::firstLine(ruvivavu::readTextFileBytes(path.toStdString())) ==
                    ruvivavu::saopaulo::kFormatMark;
         } catch (const ruvivavu::Error&) {
             return false;
@@ -129,6 +129,11 @@ void install(MainWindow& mainWindow) {
         module->dailySavingsWindow->syncFromModel();
         module->courtDebtWindow->syncFromModel();
         module->saoPauloWindow->syncFromModel();
+    });
+    mainWindow.addUnsavedTypingQuery([module] {
+        auto holds = [](auto* window) { return window && window->holdsUnsavedTyping(); };
+        return holds(module->dailySavingsWindow.data()) || holds(module->courtDebtWindow.data()) ||
+               holds(module->saoPauloWindow.data());
     });
     mainWindow.addStartupStep(8, [module, &shell] {
         module->yieldOverrides->loadAtStart(shell);

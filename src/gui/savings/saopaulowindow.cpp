@@ -515,4 +515,9 @@ void SaoPauloWindow::closeExcludedWindows() {
     }
 }
 
+bool SaoPauloWindow::holdsUnsavedTyping() {
+    endEditing();
+    return model_.hasUnsavedTyping();
+}
+
 }  // namespace ruvivavu::gui::savings

@@ -61,6 +61,9 @@ public:
     // "Para Salvar o Cálculo Clique Aqui": copies the last finished calculation under a name the
     // user chooses (nothing before a first "Finalizar").
     void saveCalculation();
+    // Whether the calculator holds typing neither saved nor finalised (asked when the program
+    // closes); a cell being edited counts once its editor is closed, which this does first.
+    bool holdsUnsavedTyping();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
@@ -41,8 +42,10 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <map>
 #include <utility>
+#include <vector>
 
 namespace ruvivavu::gui {
 
@@ -93,6 +96,7 @@ struct MainWindow::Private {
     std::map<Command, QAction*> firstEntries;
     std::map<Command, std::function<void()>> handlers;
     std::multimap<int, std::function<void()>> steps;
+    std::vector<std::function<bool()>> unsavedTypingQueries;
     std::map<QString, std::function<void(const QString&)>> fileHandlers;
     QString startupFile;
     QString documentPath;  // the file shown in the viewer; empty for a page made in memory
@@ -520,6 +524,20 @@ void MainWindow::setStartupFile(const QString& path) {
 
 void MainWindow::addStartupStep(int step, std::function<void()> load) {
     d_->steps.emplace(step, std::move(load));
+}
+
+void MainWindow::addUnsavedTypingQuery(std::function<bool()> holdsUnsavedTyping) {
+    d_->unsavedTypingQueries.push_back(std::move(holdsUnsavedTyping));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    const auto& queries = d_->unsavedTypingQueries;
+    const bool unsaved = std::any_of(queries.begin(), queries.end(), [](const auto& holds) { return holds(); });
+    if (unsaved && !askYesNo(this, QStringLiteral("Existem cálculos não salvos. Deseja sair assim mesmo?"))) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::enablePreview() {

@@ -102,6 +102,11 @@ public:
     // runs its own steps and these in order.
     void addStartupStep(int step, std::function<void()> load);
 
+    // Each calculator window answers whether it holds typing neither saved nor finalised. Closing
+    // the program with any such typing first asks "Existem cálculos não salvos. Deseja sair assim
+    // mesmo?"; "Não" keeps the program open with every window as it was.
+    void addUnsavedTypingQuery(std::function<bool()> holdsUnsavedTyping);
+
     // Enables "Visualizar Impressão" (once; it is never disabled again).
     void enablePreview();
 
@@ -148,6 +153,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
