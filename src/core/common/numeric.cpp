@@ -206,6 +206,9 @@ constexpr FormatPattern kCommonPatterns[] = {parseFormat(kMoney), parseFormat(kR
 
 FormatPattern patternOf(std::string_view format) {
     for (size_t i = 0; i < std::size(kCommonFormats); ++i)
+        if (format.data() == kCommonFormats[i].data() && format.size() == kCommonFormats[i].size())
+            return kCommonPatterns[i];
+    for (size_t i = 0; i < std::size(kCommonFormats); ++i)
         if (format == kCommonFormats[i]) return kCommonPatterns[i];
     return parseFormat(format);
 }
@@ -422,6 +425,20 @@ constexpr auto kThreeDigits = [] {
     return t;
 }();
 
+// Writes the last `count` digits of `value` (zeros in front included) backwards, ending at `p`;
+// answers the first.
+inline char* writeDigits(char* p, unsigned long long value, int count) {
+    for (; count >= 3; count -= 3) {
+        p -= 3;
+        std::memcpy(p, &kThreeDigits[static_cast<size_t>(3 * (value % 1000))], 3);
+        value /= 1000;
+    }
+    const char* digits = &kThreeDigits[static_cast<size_t>(3 * (value % 1000))];
+    if (count >= 1) *--p = digits[2];
+    if (count == 2) *--p = digits[1];
+    return p;
+}
+
 // placeQuickly writes at most 19 digits, 6 thousands points, the comma and the sign.
 static_assert(sizeof(NumberText::shortText) >= 27);
 
@@ -451,28 +468,19 @@ char* placeQuickly(const FormatPattern& pattern, bool negative, unsigned long lo
     char* p = end;
     unsigned long long rest = units;
     if (fracLen > 0) {
-        unsigned long long fraction = rest % kPow10[static_cast<size_t>(fracLen)];
+        p = writeDigits(p, rest % kPow10[static_cast<size_t>(fracLen)], fracLen);
         rest /= kPow10[static_cast<size_t>(fracLen)];
-        for (int i = 0; i < fracLen; ++i) {
-            *--p = static_cast<char>('0' + fraction % 10);
-            fraction /= 10;
-        }
         *--p = ',';
     }
     if (rest == 0) {
         if (pattern.minInt == 1) *--p = '0';
     } else {
         while (rest >= 1000) {
-            const size_t group = static_cast<size_t>(rest % 1000);
+            p = writeDigits(p, rest % 1000, 3);
             rest /= 1000;
-            p -= 3;
-            std::memcpy(p, &kThreeDigits[3 * group], 3);
             if (pattern.grouping) *--p = '.';
         }
-        const size_t lead = static_cast<size_t>(rest);
-        const int leadDigits = lead >= 100 ? 3 : lead >= 10 ? 2 : 1;
-        p -= leadDigits;
-        std::memcpy(p, &kThreeDigits[3 * lead + static_cast<size_t>(3 - leadDigits)], static_cast<size_t>(leadDigits));
+        p = writeDigits(p, rest, rest >= 100 ? 3 : rest >= 10 ? 2 : 1);
     }
     const bool shownNegative = negative && units != 0;
     if (shownNegative) *--p = '-';
