@@ -72,8 +72,9 @@ std::string FormatFloatByPrintf(std::string_view format, Number value, Number& r
 Number divide(Number a, Number b);
 
 // Raises ArithmeticError(kOverflow) for an infinite value and ArithmeticError(kInvalidOperation)
-// for NaN; otherwise returns the value.
+// for NaN.
 [[noreturn]] void failChecked(Number value);
+// failChecked for a value that is not finite; otherwise returns the value (inline: every step calls it).
 inline Number checked(Number value) {
     if (!__builtin_isfinite(value)) failChecked(value);
     return value;
