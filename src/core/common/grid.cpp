@@ -43,6 +43,18 @@ void StringGrid::setCell(int col, int row, std::string text) {
     r[static_cast<size_t>(col)] = std::move(text);
 }
 
+void StringGrid::updateCell(int col, int row, std::string_view text) {
+    if (row >= 0 && col >= 0 && row < static_cast<int>(cells_.size())) {
+        auto& r = cells_[static_cast<size_t>(row)];
+        if (col < static_cast<int>(r.size())) {
+            std::string& cell = r[static_cast<size_t>(col)];
+            if (cell != text) cell.assign(text);
+            return;
+        }
+    }
+    setCell(col, row, std::string(text));
+}
+
 std::vector<std::string> StringGrid::row(int row) const {
     std::vector<std::string> out;
     out.reserve(static_cast<size_t>(colCount_));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ruvivavu {
@@ -26,6 +27,9 @@ public:
     // Any non-negative address may be read or written, also beyond the counts (hidden cells).
     const std::string& cell(int col, int row) const;
     void setCell(int col, int row, std::string text);
+    // setCell, but a cell that holds the text already is left alone (a recomputation that writes the
+    // same figures again costs no copy).
+    void updateCell(int col, int row, std::string_view text);
 
     // The ColCount texts of a row.
     std::vector<std::string> row(int row) const;

@@ -99,41 +99,44 @@ constexpr auto kScale = [] {
     return t;
 }();
 
-// Plain "digits[,digits]" texts with at most 19 significant digits and 27 decimals: the exact
-// integer divided once by the exact power of ten is the correctly rounded value, as strtold gives.
+// Plain "[sign]digits[,digits]" texts with at most 19 digits: the exact integer divided once by the
+// exact power of ten is the correctly rounded value, as strtold gives. With `numberCharsOnly`,
+// every character other than a digit, "," or "-" is left out first (and the sign can only be "-").
+// Answers false for any other text.
+template <bool numberCharsOnly>
 bool fastDecimal(std::string_view text, Number& out) {
-    size_t i = 0;
-    const size_t n = text.size();
-    bool negative = false;
-    if (i < n && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
     unsigned long long m = 0;
-    int significant = 0;
+    int digits = 0;
     int decimals = 0;
-    bool any = false;
     bool comma = false;
-    for (; i < n; ++i) {
-        const char c = text[i];
-        if (isDigit(c)) {
-            any = true;
-            if (m != 0 || c != '0') ++significant;
-            if (significant > 19) return false;
-            m = m * 10 + static_cast<unsigned>(c - '0');
-            if (comma) ++decimals;
-        } else if (c == ',' && !comma) {
+    bool negative = false;
+    bool started = false;  // a sign is allowed only before everything else
+    for (const char c : text) {
+        const unsigned digit = static_cast<unsigned>(static_cast<unsigned char>(c)) - '0';
+        if (digit <= 9) {
+            m = m * 10 + digit;
+            ++digits;
+            decimals += comma;
+        } else if (c == ',') {
+            if (comma) return false;
             comma = true;
-            any = true;
+        } else if (c == '-' || (!numberCharsOnly && c == '+')) {
+            if (started) return false;
+            negative = c == '-';
         } else {
-            return false;
+            if (!numberCharsOnly) return false;
+            continue;
         }
+        started = true;
     }
-    if (!any || decimals > 27) return false;
-    Number value = static_cast<Number>(m) / kScale[static_cast<size_t>(decimals)];
+    if ((digits == 0 && !comma) || digits > 19) return false;
+    const Number value = static_cast<Number>(m) / kScale[static_cast<size_t>(decimals)];
     out = negative ? -value : value;
     return true;
 }
 
 bool TryStrToFloat(std::string_view text, Number& out) {
-    if (fastDecimal(text, out)) return true;
+    if (fastDecimal<false>(text, out)) return true;
     std::string c;
     if (!toCText(text, c)) return false;
     errno = 0;
@@ -143,6 +146,15 @@ bool TryStrToFloat(std::string_view text, Number& out) {
     if (std::isinf(value) || std::isnan(value)) return false;
     out = value;
     return true;
+}
+
+Number StrToFloatOfNumberChars(std::string_view text) {
+    Number value = 0;
+    if (fastDecimal<true>(text, value)) return value;
+    std::string kept;
+    for (char c : text)
+        if (c == ',' || c == '-' || isDigit(c)) kept += c;
+    return StrToFloat(kept);
 }
 
 Number StrToFloat(std::string_view text) {
@@ -156,10 +168,9 @@ Number divide(Number a, Number b) {
     return checked(a / b);
 }
 
-Number checked(Number value) {
+void failChecked(Number value) {
     if (std::isnan(value)) throw ArithmeticError(kInvalidOperation);
-    if (std::isinf(value)) throw ArithmeticError(kOverflow);
-    return value;
+    throw ArithmeticError(kOverflow);
 }
 
 namespace {
@@ -171,7 +182,7 @@ struct FormatPattern {
     int maxDec = 0;  // "0" and "#" digits after the point
 };
 
-FormatPattern parseFormat(std::string_view format) {
+constexpr FormatPattern parseFormat(std::string_view format) {
     FormatPattern pattern;
     const size_t point = format.find('.');
     const std::string_view intPart = point == std::string_view::npos ? format : format.substr(0, point);
@@ -188,11 +199,82 @@ FormatPattern parseFormat(std::string_view format) {
     return pattern;
 }
 
+// The formats of every calculation step, parsed once.
+constexpr std::string_view kCommonFormats[] = {kMoney, kRate4, kCoef6, kYield};
+constexpr FormatPattern kCommonPatterns[] = {parseFormat(kMoney), parseFormat(kRate4), parseFormat(kCoef6),
+                                             parseFormat(kYield)};
+
+FormatPattern patternOf(std::string_view format) {
+    for (size_t i = 0; i < std::size(kCommonFormats); ++i)
+        if (format.data() == kCommonFormats[i].data() && format.size() == kCommonFormats[i].size())
+            return kCommonPatterns[i];
+    for (size_t i = 0; i < std::size(kCommonFormats); ++i)
+        if (format == kCommonFormats[i]) return kCommonPatterns[i];
+    return parseFormat(format);
+}
+
+// 10^0 to 10^19.
+constexpr auto kPow10 = [] {
+    std::array<unsigned long long, 20> t{};
+    t[0] = 1;
+    for (size_t k = 1; k < t.size(); ++k) t[k] = t[k - 1] * 10;
+    return t;
+}();
+
+constexpr unsigned long long kLow15 = 100000000000000ULL;    // 10^14
+constexpr unsigned long long kHigh15 = 1000000000000000ULL;  // 10^15
+
+// The 15 digits of printf("%.14Le") for a finite non-zero magnitude, from printf itself.
+void printfDigits15(Number magnitude, char digits[16], int& exponent) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14Le", magnitude);
+    int j = 0;
+    for (const char* p = buf; *p && *p != 'e'; ++p)
+        if (isDigit(*p)) digits[j++] = *p;
+    digits[15] = '\0';
+    exponent = std::atoi(std::strchr(buf, 'e') + 1);
+}
+
+void digitsOf(unsigned long long q, char digits[16]) {
+    for (int i = 14; i >= 0; --i) {
+        digits[i] = static_cast<char>('0' + q % 10);
+        q /= 10;
+    }
+    digits[15] = '\0';
+}
+
+// For a top bit t from -64 to 63: the largest e with 10^e <= 2^t, worked out in integers. A
+// magnitude in [2^t, 2^(t+1)) has floor(log10) e or e + 1, never less.
+constexpr auto kDecimalExponentOfBit = [] {
+    std::array<int, 128> table{};
+    for (int t = -64; t < 64; ++t) {
+        int e = 0;
+        if (t >= 0) {
+            const unsigned __int128 power2 = static_cast<unsigned __int128>(1) << t;
+            unsigned __int128 power10 = 10;
+            while (power10 <= power2) {
+                power10 *= 10;
+                ++e;
+            }
+        } else {
+            const unsigned __int128 power2 = static_cast<unsigned __int128>(1) << -t;
+            unsigned __int128 power10 = 1;
+            while (power10 < power2) {
+                power10 *= 10;
+                --e;
+            }
+        }
+        table[static_cast<size_t>(t + 64)] = e;
+    }
+    return table;
+}();
+
 // The 15 significant digits of a finite non-zero |value| as printf("%.14Le") rounds them (to
-// nearest, ties to even, on the exact binary value): digits and the decimal exponent of the first.
-// Exact integer arithmetic where the scale 10^k fits in 64 bits; printf itself elsewhere.
-void decimal15(Number value, char digits[16], int& exponent) {
-    Number magnitude = value < 0 ? -value : value;
+// nearest, ties to even, on the exact binary value), as the integer q, 10^14 <= q < 10^15, and the
+// decimal exponent of the first digit. Exact integer arithmetic where the scale 10^k fits in 64 bits
+// (magnitudes from about 10^-13 to 10^15); printf itself elsewhere.
+void decimal15(Number value, unsigned long long& q, int& exponent) {
+    const Number magnitude = value < 0 ? -value : value;
     unsigned long long mantissa = 0;
     int binExp = 0;  // magnitude = mantissa * 2^binExp exactly
     if constexpr (sizeof(Number) >= 10 && std::numeric_limits<Number>::digits == 64) {
@@ -208,95 +290,50 @@ void decimal15(Number value, char digits[16], int& exponent) {
         mantissa = static_cast<unsigned long long>(std::ldexp(fraction, 64));
         binExp = mantissaExp - 64;
     }
-    // floor(log10(magnitude)) or one less, from the position of the highest bit.
-    const int topBit = mantissa == 0 ? 0 : 63 - __builtin_clzll(mantissa) + binExp;
-    int e = static_cast<int>(std::floor(topBit * 0.30102999566398120));
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        const int k = 14 - e;
-        if (k < 0 || k > 27) break;
+    const int topBit = mantissa == 0 ? 1000 : 63 - __builtin_clzll(mantissa) + binExp;
+    if (topBit >= -64 && topBit < 64) {
         static constexpr auto kPow5 = [] {
             std::array<unsigned long long, 28> t{};
             t[0] = 1;
             for (size_t i = 1; i < t.size(); ++i) t[i] = t[i - 1] * 5;
             return t;
         }();
-        const unsigned __int128 pow5 = kPow5[static_cast<size_t>(k)];
-        // magnitude * 10^k = mantissa * 5^k * 2^(binExp + k)
-        unsigned __int128 product = static_cast<unsigned __int128>(mantissa) * pow5;
-        const int shift = binExp + k;
-        unsigned __int128 q;
-        if (shift >= 0) {
-            if (shift > 60) break;
-            q = product << shift;
-        } else {
-            const int s = -shift;
-            if (s >= 127) break;
-            q = product >> s;
-            const unsigned __int128 rest = product - (q << s);
+        int e = kDecimalExponentOfBit[static_cast<size_t>(topBit + 64)];
+        for (int attempt = 0; attempt < 2; ++attempt, ++e) {
+            const int k = 14 - e;
+            if (k < 0 || k > 27) break;
+            // magnitude * 10^k = mantissa * 5^k * 2^(binExp + k), rounded to an integer, ties to even.
+            const unsigned __int128 product = static_cast<unsigned __int128>(mantissa) * kPow5[static_cast<size_t>(k)];
+            const int s = -(binExp + k);
+            if (s <= 0 || s >= 127) break;
+            unsigned __int128 rounded = product >> s;
+            const unsigned __int128 rest = product - (rounded << s);
             const unsigned __int128 half = static_cast<unsigned __int128>(1) << (s - 1);
-            if (rest > half || (rest == half && (q & 1))) ++q;
-        }
-        const unsigned long long low = 100000000000000ULL, high = 1000000000000000ULL;
-        if (q < low) {
-            --e;
-            continue;
-        }
-        if (q >= high) {
-            if (q == high) {  // rounded up to the next power of ten
-                std::memcpy(digits, "100000000000000", 16);
-                exponent = e + 1;
-                return;
+            if (rest > half || (rest == half && (rounded & 1))) ++rounded;
+            if (rounded < kLow15) break;  // cannot happen: e starts at or below the exponent
+            if (rounded >= kHigh15) {
+                if (rounded == kHigh15) {  // rounded up to the next power of ten
+                    q = kLow15;
+                    exponent = e + 1;
+                    return;
+                }
+                continue;  // e was one below the exponent
             }
-            ++e;
-            continue;
+            q = static_cast<unsigned long long>(rounded);
+            exponent = e;
+            return;
         }
-        unsigned long long n = static_cast<unsigned long long>(q);
-        for (int i = 14; i >= 0; --i) {
-            digits[i] = static_cast<char>('0' + n % 10);
-            n /= 10;
-        }
-        digits[15] = '\0';
-        exponent = e;
-        return;
     }
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14Le", magnitude);
-    int j = 0;
-    for (const char* p = buf; *p && *p != 'e'; ++p)
-        if (isDigit(*p)) digits[j++] = *p;
-    digits[15] = '\0';
-    exponent = std::atoi(std::strchr(buf, 'e') + 1);
-}
-
-}  // namespace
-
-std::string formatDigits15(Number value) {
-    if (value == 0) return "0.00000000000000e+00";
     char digits[16];
-    int e = 0;
-    decimal15(value, digits, e);
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%s%c.%se%c%02d", value < 0 ? "-" : "", digits[0], digits + 1, e < 0 ? '-' : '+',
-                  e < 0 ? -e : e);
-    return buf;
+    printfDigits15(magnitude, digits, exponent);
+    q = 0;
+    for (int i = 0; i < 15; ++i) q = q * 10 + static_cast<unsigned>(digits[i] - '0');
 }
 
-std::string FormatFloat(std::string_view format, Number value) {
-    Number readBack;
-    return FormatFloat(format, value, readBack);
-}
-
-std::string FormatFloat(std::string_view format, Number value, Number& readBack) {
-    checked(value);
-    const FormatPattern pattern = parseFormat(format);
-
-    // 15 significant digits, as printf("%.14Le") rounds them, placed in a fixed-point buffer:
+// The text of a value from its 15 digits (all "0" for zero) and their exponent: the digits are
+// placed in a fixed-point buffer and rounded there half away from zero to the format's decimals.
+std::string placeDigits(const FormatPattern& pattern, bool negative, const char d[16], int exponent, Number& readBack) {
     // num[0..intLen) the integer digits, num[intLen..) the decimals (a leading 0 leaves room for a carry).
-    char d[16] = "000000000000000";
-    int exponent = 0;
-    const bool negative = std::signbit(value);
-    if (value != 0) decimal15(value, d, exponent);
-
     char num[400];
     int len = 0;
     int intLen = 0;
@@ -375,6 +412,133 @@ std::string FormatFloat(std::string_view format, Number value, Number& readBack)
         readBack = StrToFloat(plain);
     }
     return std::string(out, static_cast<size_t>(n));
+}
+
+// The digits of 0 to 999, three characters each.
+constexpr auto kThreeDigits = [] {
+    std::array<char, 3000> t{};
+    for (int i = 0; i < 1000; ++i) {
+        t[static_cast<size_t>(3 * i)] = static_cast<char>('0' + i / 100);
+        t[static_cast<size_t>(3 * i + 1)] = static_cast<char>('0' + i / 10 % 10);
+        t[static_cast<size_t>(3 * i + 2)] = static_cast<char>('0' + i % 10);
+    }
+    return t;
+}();
+
+// Writes the last `count` digits of `value` (zeros in front included) backwards, ending at `p`;
+// answers the first.
+inline char* writeDigits(char* p, unsigned long long value, int count) {
+    for (; count >= 3; count -= 3) {
+        p -= 3;
+        std::memcpy(p, &kThreeDigits[static_cast<size_t>(3 * (value % 1000))], 3);
+        value /= 1000;
+    }
+    const char* digits = &kThreeDigits[static_cast<size_t>(3 * (value % 1000))];
+    if (count >= 1) *--p = digits[2];
+    if (count == 2) *--p = digits[1];
+    return p;
+}
+
+// placeQuickly writes at most 19 digits, 6 thousands points, the comma and the sign.
+static_assert(sizeof(NumberText::shortText) >= 27);
+
+// placeDigits in integers, for the texts that hold at most 19 digits and at most one integer digit
+// is required: the value in units of the last decimal is q rounded half up at that decimal. The
+// text is written backwards, ending at `end`; answers its first character, or nullptr, leaving the
+// text to placeDigits, for any other pattern or value.
+char* placeQuickly(const FormatPattern& pattern, bool negative, unsigned long long q, int exponent, char* end,
+                   Number& readBack) {
+    if (pattern.minInt > 1 || pattern.maxDec > 18) return nullptr;
+    unsigned long long units = 0;
+    if (q != 0) {
+        const int drop = 14 - exponent - pattern.maxDec;  // digits of q past the last decimal
+        if (drop > 0) {
+            if (drop <= 15) units = (q + 5 * kPow10[static_cast<size_t>(drop - 1)]) / kPow10[static_cast<size_t>(drop)];
+        } else {
+            if (exponent + 1 + pattern.maxDec > 19) return nullptr;
+            units = q * kPow10[static_cast<size_t>(-drop)];
+        }
+    }
+    int fracLen = pattern.maxDec;
+    while (fracLen > pattern.minDec && units % 10 == 0) {
+        units /= 10;
+        --fracLen;
+    }
+
+    char* p = end;
+    unsigned long long rest = units;
+    if (fracLen > 0) {
+        p = writeDigits(p, rest % kPow10[static_cast<size_t>(fracLen)], fracLen);
+        rest /= kPow10[static_cast<size_t>(fracLen)];
+        *--p = ',';
+    }
+    if (rest == 0) {
+        if (pattern.minInt == 1) *--p = '0';
+    } else {
+        while (rest >= 1000) {
+            p = writeDigits(p, rest % 1000, 3);
+            rest /= 1000;
+            if (pattern.grouping) *--p = '.';
+        }
+        p = writeDigits(p, rest, rest >= 100 ? 3 : rest >= 10 ? 2 : 1);
+    }
+    const bool shownNegative = negative && units != 0;
+    if (shownNegative) *--p = '-';
+
+    const Number magnitude = static_cast<Number>(units) / kScale[static_cast<size_t>(fracLen)];
+    readBack = shownNegative ? -magnitude : magnitude;
+    return p;
+}
+
+}  // namespace
+
+std::string formatDigits15(Number value) {
+    if (value == 0) return "0.00000000000000e+00";
+    unsigned long long q = 0;
+    int e = 0;
+    decimal15(value, q, e);
+    char digits[16];
+    digitsOf(q, digits);
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%s%c.%se%c%02d", value < 0 ? "-" : "", digits[0], digits + 1, e < 0 ? '-' : '+',
+                  e < 0 ? -e : e);
+    return buf;
+}
+
+std::string FormatFloat(std::string_view format, Number value) {
+    Number readBack;
+    return FormatFloat(format, value, readBack);
+}
+
+std::string FormatFloat(std::string_view format, Number value, Number& readBack) {
+    NumberText room;
+    const std::string_view text = FormatFloat(format, value, readBack, room);
+    if (text.data() == room.longText.data()) return std::move(room.longText);
+    return std::string(text);
+}
+
+std::string_view FormatFloat(std::string_view format, Number value, Number& readBack, NumberText& room) {
+    checked(value);
+    const FormatPattern pattern = patternOf(format);
+    const bool negative = std::signbit(value);
+    unsigned long long q = 0;
+    int exponent = 0;
+    if (value != 0) decimal15(value, q, exponent);
+    char* const end = room.shortText + sizeof room.shortText;
+    if (const char* text = placeQuickly(pattern, negative, q, exponent, end, readBack))
+        return std::string_view(text, static_cast<size_t>(end - text));
+    char digits[16];
+    digitsOf(q, digits);
+    room.longText = placeDigits(pattern, negative, digits, exponent, readBack);
+    return room.longText;
+}
+
+std::string FormatFloatByPrintf(std::string_view format, Number value, Number& readBack) {
+    checked(value);
+    char digits[16] = "000000000000000";
+    int exponent = 0;
+    if (value != 0) printfDigits15(value < 0 ? -value : value, digits, exponent);
+    return placeDigits(parseFormat(format), std::signbit(value), digits, exponent, readBack);
 }
 
 }  // namespace ruvivavu

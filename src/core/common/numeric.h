@@ -37,6 +37,10 @@ Number StrToFloat(std::string_view text);
 // Same as StrToFloat but answers false instead of raising.
 bool TryStrToFloat(std::string_view text, Number& out);
 
+// StrToFloat of the text with every character other than digits, "," and "-" left out (how cells
+// are read, see RemovePonto), without building that text when it is a plain decimal.
+Number StrToFloatOfNumberChars(std::string_view text);
+
 // Number to text. Format characters: "0" a digit always shown, "#" a digit shown when needed,
 // "," before the point switches on thousands grouping with ".", "." marks the decimal comma.
 // Raises ArithmeticError for inf or NaN.
@@ -47,15 +51,34 @@ std::string FormatFloat(std::string_view format, Number value);
 // them again: for steps that store a value and go on with the stored one.
 std::string FormatFloat(std::string_view format, Number value, Number& readBack);
 
+// Room for a formatted number: the usual short texts in place, long ones in `longText`.
+struct NumberText {
+    char shortText[32];
+    std::string longText;
+};
+
+// The same text, written into `room` (the view is valid while it is): for steps that store the text
+// where it goes without a temporary string.
+std::string_view FormatFloat(std::string_view format, Number value, Number& readBack, NumberText& room);
+
 // The 15 significant digits of a value as printf("%.14Le") writes them (exposed for tests).
 std::string formatDigits15(Number value);
+
+// FormatFloat the long way, with the digits printf("%.14Le") writes and no quick path: the
+// reference FormatFloat is checked against.
+std::string FormatFloatByPrintf(std::string_view format, Number value, Number& readBack);
 
 // a / b; raises ArithmeticError(kDivisionByZero) when b is zero.
 Number divide(Number a, Number b);
 
 // Raises ArithmeticError(kOverflow) for an infinite value and ArithmeticError(kInvalidOperation)
-// for NaN; otherwise returns the value.
-Number checked(Number value);
+// for NaN.
+[[noreturn]] void failChecked(Number value);
+// failChecked for a value that is not finite; otherwise returns the value (inline: every step calls it).
+inline Number checked(Number value) {
+    if (!__builtin_isfinite(value)) failChecked(value);
+    return value;
+}
 
 // Money format of every amount, fee and percentage.
 inline constexpr const char* kMoney = "#,##0.00";

@@ -63,18 +63,7 @@ std::string RemoveChar(std::string_view text) {
 }
 
 Number RemovePonto(std::string_view text) {
-    // Every calculation step reads its cells through here: short texts are kept on the stack.
-    char buffer[64];
-    if (text.size() <= sizeof buffer) {
-        size_t n = 0;
-        for (char c : text)
-            if (c == ',' || c == '-' || isDigit(c)) buffer[n++] = c;
-        return StrToFloat(std::string_view(buffer, n));
-    }
-    std::string kept;
-    for (char c : text)
-        if (c == ',' || c == '-' || isDigit(c)) kept += c;
-    return StrToFloat(kept);
+    return StrToFloatOfNumberChars(text);
 }
 
 Number RemovePontoTodos(std::string_view text) {

@@ -19,7 +19,8 @@ public:
     MonthRow(StringGrid& sheet, int row) : sheet_(sheet), row_(row) {}
 
     Number store(int col, Number value) {
-        sheet_.setCell(col, row_, FormatFloat(kMoney, value, number_[col]));
+        NumberText room;
+        sheet_.updateCell(col, row_, FormatFloat(kMoney, value, number_[col], room));
         fresh_[col] = true;
         return number_[col];
     }
@@ -59,7 +60,7 @@ void recalc(const StringGrid& values, StringGrid& sheet, bool ipcReflections) {
     for (int r = 1; r < values.rowCount(); ++r) {
         const bool previousStored = previousFresh;
         previousFresh = false;
-        sheet.setCell(kCredited, r, values.cell(1, r));
+        sheet.updateCell(kCredited, r, values.cell(1, r));
         if (!checkinteiro(sheet.cell(kCredited, r))) continue;
         const bool carries = previousStored || checkinteiro(sheet.cell(kAccumulated, r - 1));
         const Number previous = previousStored ? previousH : carries ? RemovePonto(sheet.cell(kAccumulated, r - 1)) : 0;

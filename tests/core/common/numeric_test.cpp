@@ -5,9 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <random>
+#include <string_view>
 
 using namespace ruvivavu;
 
@@ -143,5 +147,138 @@ TEST(NumericContract, ReadBackOfAFormattedValueIsTheTextsValue) {
                 ASSERT_EQ(std::signbit(back), std::signbit(RemovePonto(text))) << text;
             }
         }
+    }
+}
+
+// Values where formatting goes wrong first: random bit patterns, amounts in cents and their
+// neighbours, halves at a format's last decimal, ties at the fifteenth digit, powers of ten, the
+// ends of the range. RUVIVAVU_NUMERIC_CASES raises the count for a long run by hand.
+class HardValues {
+public:
+    explicit HardValues(unsigned long long seed) : random_(seed) {}
+
+    long double next() {
+        long double v = 0;
+        switch (random_() % 8) {
+            case 0: {  // any bits, half of them where the quick paths work
+                const long double mantissa = static_cast<long double>(random_() | (1ULL << 63));
+                const bool near = random_() % 2;
+                v = std::ldexp(mantissa,
+                               static_cast<int>(near ? random_() % 140 : random_() % 32700) - (near ? 133 : 16400));
+                break;
+            }
+            case 1:  // cents
+                v = static_cast<long double>(random_() % 1000000000000ULL) / 100;
+                break;
+            case 2: {  // half of a last decimal (2, 4 or 6 decimals)
+                const int decimals = 2 * static_cast<int>(1 + random_() % 3);
+                v = static_cast<long double>((random_() % 10000000000ULL) * 10 + 5) / std::pow(10.0L, decimals + 1);
+                break;
+            }
+            case 3: {  // exact ties at the fifteenth digit: (2q + 1) / 2 * 10^(e - 14), e from -8 to 19
+                const int e = static_cast<int>(random_() % 28) - 8;
+                unsigned long long odd = 0;
+                if (e >= 14) {
+                    odd = 200000000000000ULL + 2 * (random_() % 900000000000000ULL) + 1;
+                    v = std::ldexp(static_cast<long double>(odd), e - 15) * std::pow(5.0L, e - 14);
+                } else {
+                    const unsigned long long five = static_cast<unsigned long long>(std::pow(5.0L, 14 - e));
+                    const unsigned long long span = 1800000000000000ULL / five;
+                    odd = (200000000000000ULL / five + random_() % (span ? span : 1)) | 1;
+                    v = std::ldexp(static_cast<long double>(odd), e - 15);
+                }
+                break;
+            }
+            case 4:  // powers of ten
+                v = std::pow(10.0L, static_cast<int>(random_() % 60) - 30);
+                break;
+            case 5: {  // the ends of the range
+                const long double ends[] = {LDBL_MAX, LDBL_MIN, LDBL_TRUE_MIN, 1e300L,
+                                            1e-300L,  1e4000L,  1e-4000L,      0.0L};
+                v = ends[random_() % std::size(ends)];
+                break;
+            }
+            case 6:  // values just below a rounding to the next decade: 9,99...95 and 99...9,995
+                v = std::pow(10.0L, static_cast<int>(random_() % 30) - 12) -
+                    std::pow(10.0L, -static_cast<int>(random_() % 20));
+                break;
+            default:  // a calculation's products
+                v = static_cast<long double>(random_() % 100000000) / 100 *
+                    (1.0L + static_cast<long double>(random_() % 1000000) / 1e6L);
+        }
+        for (unsigned steps = random_() % 4; steps == 1 || steps == 2; steps = 0)  // a neighbour now and then
+            v = std::nextafter(v, random_() % 2 ? INFINITY : 0.0L);
+        if (std::isinf(v)) v = LDBL_MAX;
+        return random_() % 2 ? -v : v;
+    }
+
+private:
+    std::mt19937_64 random_;
+};
+
+long long hardValueCount(long long usual) {
+    const char* count = std::getenv("RUVIVAVU_NUMERIC_CASES");
+    return count ? std::atoll(count) : usual;
+}
+
+std::string formattedOrError(std::string_view format, long double v, bool byPrintf, long double& back) {
+    try {
+        back = -7;
+        return byPrintf ? FormatFloatByPrintf(format, v, back) : FormatFloat(format, v, back);
+    } catch (const ArithmeticError& e) {
+        return std::string("error ") + e.what();
+    }
+}
+
+TEST(NumericContract, FormattingAgreesWithPrintfOnHardValues) {
+    HardValues values(20261209);
+    char buf[64];
+    const long long count = hardValueCount(25000);
+    for (long long i = 0; i < count; ++i) {
+        const long double v = values.next();
+        std::snprintf(buf, sizeof buf, "%.14Le", v);
+        ASSERT_EQ(formatDigits15(v), v == 0 ? "0.00000000000000e+00" : buf) << i;
+        for (const char* format : {kMoney, kRate4, kCoef6, kYield, "0", "00", "0.000000", "#.##", "#,##0", "0.00"}) {
+            long double back = 0, expectedBack = 0;
+            const std::string text = formattedOrError(format, v, false, back);
+            ASSERT_EQ(text, formattedOrError(format, v, true, expectedBack)) << format << " " << buf;
+            ASSERT_EQ(back, expectedBack) << format << " " << buf;
+            ASSERT_EQ(std::signbit(back), std::signbit(expectedBack)) << format << " " << buf;
+        }
+    }
+}
+
+// Texts read as strtold reads them once the characters around the number are dropped.
+TEST(NumericContract, ReadingAgreesWithStrtoldOnRandomTexts) {
+    std::mt19937_64 random(14);
+    const std::string alphabet = "0123456789000,,--+. eR";
+    const long long count = hardValueCount(25000) * 4;
+    for (long long i = 0; i < count; ++i) {
+        std::string text;
+        for (size_t n = random() % 26; n > 0; --n) text += alphabet[random() % alphabet.size()];
+        // What the cell reading keeps, and strtold of it when it is a plain decimal.
+        std::string kept, c = "0";
+        for (char ch : text)
+            if (ch == ',' || ch == '-' || (ch >= '0' && ch <= '9')) kept += ch;
+        const size_t start = !kept.empty() && kept[0] == '-' ? 1 : 0;
+        const bool plain = kept.size() > start && kept.find('-', start) == std::string::npos &&
+                           std::count(kept.begin(), kept.end(), ',') <= 1;
+        for (size_t k = start; k < kept.size(); ++k) c += kept[k] == ',' ? '.' : kept[k];
+        long double got = 0;
+        bool read = true;
+        try {
+            got = RemovePonto(text);
+        } catch (const ConversionError& e) {
+            read = false;
+            EXPECT_EQ(std::string(e.what()), "'" + kept + "' is not a valid floating point value");
+        }
+        ASSERT_EQ(read, plain) << text;
+        if (!plain) continue;
+        const long double expected = std::strtold(c.c_str(), nullptr);
+        ASSERT_EQ(got, start ? -expected : expected) << text;
+        ASSERT_EQ(std::signbit(got), start == 1) << text;
+        long double direct = 0;
+        ASSERT_EQ(TryStrToFloat(kept, direct), true) << kept;
+        ASSERT_EQ(direct, got) << kept;
     }
 }
