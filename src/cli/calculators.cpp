@@ -63,18 +63,17 @@ std::string lowerExtension(const std::string& path) {
 
 namespace {
 
-// The file's first line without its line break; empty when the file cannot be read (the
-// calculator's own opening reports that).
+// The file's first line as the calculators' readers split lines (at CR LF, LF or CR); empty when
+// the file cannot be read or passes the bounds of a text file (the calculator's own opening reports
+// that).
 std::string firstLineOf(const std::string& path) {
     std::string bytes;
     try {
-        bytes = readFileBytes(path);
+        bytes = readTextFileBytes(path);
     } catch (const std::exception&) {
         return {};
     }
-    std::string line = bytes.substr(0, bytes.find('\n'));
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return line;
+    return bytes.substr(0, bytes.find_first_of("\r\n"));
 }
 
 }  // namespace

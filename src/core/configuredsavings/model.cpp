@@ -53,6 +53,7 @@ ConfiguredSavings::ConfiguredSavings(shell::Shell& shell, const Variant& variant
     : variant(variant), account(5, 5, 1, 1), updateTable(1, 1, 0, 1), shell_(shell) {
     fields.months.resize(variant.months.size());
     writeAccountHeadings(variant, account);
+    settled_ = fields;
 }
 
 std::string ConfiguredSavings::feeText(const std::string& text) const {
@@ -96,7 +97,10 @@ void ConfiguredSavings::reachFinalPage() {
     table.setColCount(kTableColumns);
     finishEnabled = true;
     fillAccount(variant, fields, account);
-    if (keepsBackup) writeBackup();
+    if (keepsBackup) {
+        writeBackup();
+        backedUp_ = fields;
+    }
     updateTable = table;
     try {
         computeUpdateTable(variant, fields, account, table);
@@ -120,6 +124,7 @@ void ConfiguredSavings::reset() {
     fields.moratoryStart = fields.moratoryEnd = kEmptyDate;
     fields.remuneratoryRate = fields.moratoryRate = "0";
     fields.feeValue = feeText("0");
+    settled_ = fields;
 }
 
 void ConfiguredSavings::leaveMonthField(int month, MonthField field) {
@@ -132,6 +137,7 @@ std::string ConfiguredSavings::finishToBytes() const {
 
 void ConfiguredSavings::finish() {
     shell_.publishStatement(kStatementFile, finishToBytes());
+    settled_ = fields;
 }
 
 void ConfiguredSavings::writeBackup() const {
@@ -146,6 +152,7 @@ void ConfiguredSavings::open(const std::string& path) {
     page = kStartPage;
     readCalculationFile(path, variant, fields);
     finishEnabled = false;
+    settled_ = fields;
 }
 
 void ConfiguredSavings::openBackup() {
@@ -153,8 +160,9 @@ void ConfiguredSavings::openBackup() {
     if (backupExists()) open(shell_.dataFile(variant.backupFile));
 }
 
-void ConfiguredSavings::saveCopy(const std::string& target) const {
+void ConfiguredSavings::saveCopy(const std::string& target) {
     shell_.copyBackup(variant.backupFile, target);
+    if (backedUp_) settled_ = *backedUp_;
 }
 
 }  // namespace ruvivavu::configuredsavings

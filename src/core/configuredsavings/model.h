@@ -14,6 +14,7 @@
 #include "core/common/numeric.h"
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -185,7 +186,12 @@ public:
     void open(const std::string& path);
     void openBackup();
     // The save button: copies the backup to the chosen file ("Erro ao copiar ..." on failure).
-    void saveCopy(const std::string& target) const;
+    void saveCopy(const std::string& target);
+
+    // Whether the fields hold typing neither saved nor finalised (settled at start-up, "Abrir",
+    // "Abrir Backup", "Novo" and "Finalizar"; "Salvar" copies the backup made on arriving at the
+    // final page, so it settles the fields as they stood then).
+    bool hasUnsavedTyping() const { return fields != settled_; }
 
     shell::Shell& shell() { return shell_; }
 
@@ -193,6 +199,8 @@ private:
     void reachFinalPage();
 
     shell::Shell& shell_;
+    Fields settled_;                  // the fields at the last settling point
+    std::optional<Fields> backedUp_;  // the fields the backup holds, when written here
 };
 
 }  // namespace ruvivavu::configuredsavings

@@ -11,7 +11,12 @@
 namespace ruvivavu::progressiveinterest {
 
 ProgressiveInterest::ProgressiveInterest(shell::Shell& shell)
-    : values(2, 5, 1, 1), sheet(kSheetColumns, 5, 1, 1), shell_(shell) {}
+    : values(2, 5, 1, 1),
+      sheet(kSheetColumns, 5, 1, 1),
+      shell_(shell),
+      settledInputs_([this] { return textLinesBytes(calculationLines(*this)); }) {
+    settledInputs_.settle();
+}
 
 void ProgressiveInterest::loadTable() {
     const std::string path = shell_.dataFile(kTableFile);
@@ -27,11 +32,15 @@ void ProgressiveInterest::loadAtStart() {
     endMonthChoices.clear();
     for (int row = 2; row < values.rowCount(); ++row) endMonthChoices.push_back(values.cell(0, row));
     endMonth = values.cell(0, values.rowCount() - 1);
+    settledInputs_.settle();
 }
 
 void ProgressiveInterest::shown() {
-    values.setRowCount(kRows);
-    sheet.setRowCount(kRows);
+    // More empty rows are not typing.
+    settledInputs_.keepSettled([this] {
+        values.setRowCount(kRows);
+        sheet.setRowCount(kRows);
+    });
 }
 
 void ProgressiveInterest::edit(int row, const std::string& text) {
@@ -57,18 +66,23 @@ void ProgressiveInterest::reset() {
     header.clear();
     loadTable();
     shown();
+    settledInputs_.settle();
 }
 
 void ProgressiveInterest::saveBackup() const {
     writeCalculationFile(shell_.dataFile(kBackupFile), *this);
 }
 
-void ProgressiveInterest::saveCopy(const std::string& target) const {
+void ProgressiveInterest::saveCopy(const std::string& target) {
     shell_.copyBackup(kBackupFile, target);
+    // "Salvar" writes the backup of the calculation as it stands just before copying it.
+    settledInputs_.settle();
 }
 
 bool ProgressiveInterest::open(const std::string& path) {
-    return readCalculationFile(path, *this);
+    if (!readCalculationFile(path, *this)) return false;
+    settledInputs_.settle();
+    return true;
 }
 
 std::string ProgressiveInterest::statement() const {
@@ -79,6 +93,7 @@ void ProgressiveInterest::finish() {
     shown();
     saveBackup();
     shell_.publishStatement(kStatementFile, statement());
+    settledInputs_.settle();
 }
 
 }  // namespace ruvivavu::progressiveinterest

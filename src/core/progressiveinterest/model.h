@@ -7,6 +7,7 @@
 
 #include "core/common/grid.h"
 #include "core/progressiveinterest/sheet.h"
+#include "core/shell/unsavedtyping.h"
 
 #include <string>
 #include <vector>
@@ -63,7 +64,7 @@ public:
     // salvarx: the calculation into temp_jfgts.back.
     void saveBackup() const;
     // "Salvar": copies the backup to the chosen file. UserMessage with the copy failure.
-    void saveCopy(const std::string& target) const;
+    void saveCopy(const std::string& target);
     // "Abrir" of a chosen file: read as it was saved, without recomputing. A file that cannot be
     // read raises its error and changes nothing; a file of another kind (first line not a known
     // layout) changes nothing either, and answers false.
@@ -75,10 +76,15 @@ public:
     // The statement of the calculation as it stands (what finish() writes).
     std::string statement() const;
 
+    // Whether the calculation holds typing neither saved nor finalised (settled at start-up,
+    // "Abrir", "Novo", "Salvar" and "Finalizar"; see shell/unsavedtyping.h).
+    bool hasUnsavedTyping() const { return settledInputs_.changed(); }
+
 private:
     void loadTable();
 
     shell::Shell& shell_;
+    shell::SettledInputs settledInputs_;
 };
 
 }  // namespace ruvivavu::progressiveinterest

@@ -40,6 +40,7 @@ void takeDailySavings(const dailysavings::DailySavings& calculation, Settlement&
         claim.withInterest = closing.withInterest;
     }
     settlement.claim = claim;
+    settlement.settleInputs();
 }
 
 }  // namespace ruvivavu::settlement

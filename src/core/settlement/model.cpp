@@ -27,8 +27,19 @@ Comparison compare(const Claim& claim, const Result& result) {
     return comparison;
 }
 
-Settlement::Settlement(shell::Shell& shell) : accounts(kAccountColumns, 1, 0, 1), shell_(shell) {
+Settlement::Settlement(shell::Shell& shell)
+    : accounts(kAccountColumns, 1, 0, 1), shell_(shell), settledInputs_([this] { return inputsText(); }) {
     accounts.setRow(0, accountHeadings());
+    settledInputs_.settle();
+}
+
+std::string Settlement::inputsText() const {
+    // The header's line count first, so that a header line cannot pass for an account cell.
+    std::string text = regimeCode(regime) + '\n' + std::to_string(header.size()) + '\n';
+    for (const std::string& line : header) text += line + '\n';
+    for (int row = 1; row < accounts.rowCount(); ++row)
+        for (const std::string& cell : accounts.row(row)) text += cell + '\n';
+    return text;
 }
 
 void Settlement::addAccount(const std::string& plan) {
@@ -77,14 +88,16 @@ void Settlement::reset() {
     accounts.setRow(0, accountHeadings());
     regime = kDefaultRegime;
     claim = Claim{};
+    settledInputs_.settle();
 }
 
 std::string Settlement::statementBytes() const {
     return writeStatement(*this);
 }
 
-void Settlement::finish() const {
+void Settlement::finish() {
     shell_.publishStatement(kStatementFile, statementBytes());
+    settledInputs_.settle();
 }
 
 }  // namespace ruvivavu::settlement

@@ -8,6 +8,7 @@
 
 #include "core/common/grid.h"
 #include "core/settlement/sheet.h"
+#include "core/shell/unsavedtyping.h"
 
 #include <string>
 #include <vector>
@@ -69,13 +70,22 @@ public:
     // The statement's bytes (Windows-1252, CR LF).
     std::string statementBytes() const;
     // "Finalizar": acordo.html written into the data folder and shown in the viewer.
-    void finish() const;
+    void finish();
+
+    // Whether the accounts, the regime or the header hold typing not finalised (settled at
+    // start-up, "Finalizar", "Novo" and on taking a daily-savings calculation's accounts, which
+    // that calculation still holds; see shell/unsavedtyping.h).
+    bool hasUnsavedTyping() const { return settledInputs_.changed(); }
+    void settleInputs() { settledInputs_.settle(); }
 
     shell::Shell& shell() { return shell_; }
     const shell::Shell& shell() const { return shell_; }
 
 private:
+    std::string inputsText() const;
+
     shell::Shell& shell_;
+    shell::SettledInputs settledInputs_;
 };
 
 }  // namespace ruvivavu::settlement

@@ -569,9 +569,10 @@ private:
             const std::string text = r.cell(column);
             if (text.empty()) continue;
             const auto& months = variant.months;
-            const auto month = std::find_if(months.begin(), months.end(), [&](const configuredsavings::PurgeMonth& m) {
-                return m.heading == heading;
-            });
+            // Clang 14 (the sanitizer and fuzzing builds) cannot capture a structured binding.
+            const auto month =
+                std::find_if(months.begin(), months.end(),
+                             [&name = heading](const configuredsavings::PurgeMonth& m) { return m.heading == name; });
             if (month == months.end()) {
                 r.columnProblem(column, "só vale para a calculadora configurada-collor");
                 badFigure = true;

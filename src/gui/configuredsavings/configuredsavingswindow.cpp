@@ -519,6 +519,7 @@ void ConfiguredSavingsWindow::showEvent(QShowEvent* event) {
         // The four-month window opens on the main window, the six-month one on the screen.
         centreOn(*this, model_.variant.months.size() == 6 ? nullptr : mainWindow_);
         writeFields();
+        filled_ = true;
         showPage(cs::kStartPage);
     }
     QWidget::showEvent(event);
@@ -603,6 +604,12 @@ void ConfiguredSavingsWindow::finish() {
     if (!done) return;
     close();
     shell_.refreshViewer();
+}
+
+bool ConfiguredSavingsWindow::holdsUnsavedTyping() {
+    // A window never shown has empty fields: what there is lies in the model.
+    if (filled_) readFields();
+    return model_.hasUnsavedTyping();
 }
 
 }  // namespace ruvivavu::gui

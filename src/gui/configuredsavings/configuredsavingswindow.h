@@ -49,6 +49,9 @@ public:
     void openBackup();
     void saveCalculation();
     void finish();
+    // Whether the calculator holds typing neither saved nor finalised (asked when the program
+    // closes): the fields as they stand on screen against the last ones settled.
+    bool holdsUnsavedTyping();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -111,6 +114,7 @@ private:
     QRadioButton* feesAsValue_ = nullptr;
     AmountEdit* feeValue_ = nullptr;
     QPushButton* finish_ = nullptr;
+    bool filled_ = false;   // the fields were written from the model (the window was shown)
     bool leaving_ = false;  // a rule run by leaveField(): the focus-out that follows runs none
 };
 

@@ -18,6 +18,7 @@ void install(MainWindow& mainWindow) {
     // A ".e20" file given to the program opens in the four-month calculator, a ".ex20" one in the six-month one.
     mainWindow.setFileHandler(QStringLiteral("e20"), [four](const QString& path) { four->openFile(path); });
     mainWindow.setFileHandler(QStringLiteral("ex20"), [six](const QString& path) { six->openFile(path); });
+    mainWindow.addUnsavedTypingQuery([four, six] { return four->holdsUnsavedTyping() || six->holdsUnsavedTyping(); });
 }
 
 }  // namespace ruvivavu::gui::configuredsavings

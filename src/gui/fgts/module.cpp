@@ -27,6 +27,7 @@ void install(MainWindow& mainWindow) {
     });
     mainWindow.setFileHandler(QStringLiteral("jfgts"),
                               [progressive](const QString& path) { progressive->openFile(path); });
+    mainWindow.addUnsavedTypingQuery([progressive] { return progressive->holdsUnsavedTyping(); });
 }
 
 }  // namespace ruvivavu::gui::fgts

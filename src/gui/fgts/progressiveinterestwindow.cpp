@@ -319,4 +319,9 @@ void ProgressiveInterestWindow::finish() {
     if (done) hide();
 }
 
+bool ProgressiveInterestWindow::holdsUnsavedTyping() {
+    takeTyping();
+    return calculator_.hasUnsavedTyping();
+}
+
 }  // namespace ruvivavu::gui

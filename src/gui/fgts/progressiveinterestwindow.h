@@ -40,6 +40,9 @@ public:
     void save();
     void repeat();
     void finish();
+    // Whether the calculator holds typing neither saved nor finalised (asked when the program
+    // closes): the fields as they stand on screen against the last ones settled.
+    bool holdsUnsavedTyping();
 
     // The controls and the model back in step (after the engine changed the model).
     void syncFromModel();

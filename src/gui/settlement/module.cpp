@@ -12,6 +12,7 @@ void install(MainWindow& mainWindow) {
     auto* window =
         new SettlementWindow(&mainWindow, mainWindow.shell(), dailySavings ? &dailySavings->model() : nullptr);
     mainWindow.setCommandHandler(Command::Settlement, [window] { window->present(); });
+    mainWindow.addUnsavedTypingQuery([window] { return window->holdsUnsavedTyping(); });
 }
 
 }  // namespace ruvivavu::gui::settlement

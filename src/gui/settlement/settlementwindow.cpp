@@ -303,4 +303,9 @@ void SettlementWindow::finish() {
     if (guarded(this, [this] { model_.finish(); })) close();
 }
 
+bool SettlementWindow::holdsUnsavedTyping() {
+    takeTyping();
+    return model_.hasUnsavedTyping();
+}
+
 }  // namespace ruvivavu::gui

@@ -43,6 +43,9 @@ public:
     void reset();
     // "Finalizar": acordo.html written and shown in the main window; the window closes.
     void finish();
+    // Whether the calculator holds typing neither saved nor finalised (asked when the program
+    // closes): the accounts and the header as they stand on screen against the last ones settled.
+    bool holdsUnsavedTyping();
 
     // The model into the widgets, and the steps recomputed.
     void syncFromModel();

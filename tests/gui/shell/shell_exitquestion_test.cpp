@@ -3,9 +3,12 @@
 // backup and says why.
 #include "gui/common/amountedit.h"
 #include "gui/common/dateedit.h"
+#include "gui/configuredsavings/configuredsavingswindow.h"
 #include "gui/fgts/fgtswindow.h"
+#include "gui/fgts/progressiveinterestwindow.h"
 #include "gui/savings/dailysavingswindow.h"
 #include "gui/savings/saopaulowindow.h"
+#include "gui/settlement/settlementwindow.h"
 #include "gui/shell/mainwindow.h"
 #include "gui/shell/modules.h"
 #include "gui/support/windowtest.h"
@@ -14,6 +17,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
 
@@ -29,13 +33,15 @@ namespace {
 
 const QString kQuestion = QStringLiteral("Existem cálculos não salvos. Deseja sair assim mesmo?");
 
-// The main window with the savings and FGTS calculators over the shipped tables, shown.
+// The main window with every calculator over the shipped tables, shown.
 struct Program : windowtest::Program {
     Program() : windowtest::Program(NoTables) {
         copyShippedData({QStringLiteral("zurivodo13.tab"), QStringLiteral("planos.ini"), QStringLiteral("indice.ini"),
                          QStringLiteral("lista.tab"), QStringLiteral("fgts.tab"), QStringLiteral("t0001.tab"),
-                         QStringLiteral("tjsp.tab")});
-        MainWindow& window = openMainWindow({&savings::install, &fgts::install});
+                         QStringLiteral("tjsp.tab"), QStringLiteral("mes.tab"), QStringLiteral("mes2.tab"),
+                         QStringLiteral("fgtsjuros.tab")});
+        MainWindow& window =
+            openMainWindow({&savings::install, &fgts::install, &configuredsavings::install, &settlement::install});
         window.show();
     }
     savings::DailySavingsWindow* dailySavings() {
@@ -56,6 +62,24 @@ struct Program : windowtest::Program {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* f = qobject_cast<FgtsWindow*>(w)) return f;
         return nullptr;
+    }
+    // A window the command shows, by its object name.
+    template <class Window>
+    Window* shown(Command command, const QString& name) {
+        run(command);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == name) return qobject_cast<Window*>(w);
+        return nullptr;
+    }
+    ConfiguredSavingsWindow* configured(Command command) {
+        return shown<ConfiguredSavingsWindow>(
+            command, command == Command::CollorSavings ? QStringLiteral("TForm_conftodos") : QStringLiteral("TForm7"));
+    }
+    ProgressiveInterestWindow* progressive() {
+        return shown<ProgressiveInterestWindow>(Command::FgtsProgressiveInterest, QStringLiteral("Form_FGTS"));
+    }
+    SettlementWindow* agreement() {
+        return shown<SettlementWindow>(Command::Settlement, QStringLiteral("SettlementWindow"));
     }
 };
 
@@ -92,6 +116,10 @@ private slots:
             p.saoPauloPlans(Command::SaoPauloCourtDebt);
             p.saoPauloPlans(Command::SaoPauloMonthly);
             p.fgtsPurge();
+            p.configured(Command::ConfiguredSavings);
+            p.configured(Command::CollorSavings);
+            p.progressive();
+            p.agreement();
         }) << false << false;
         const Work tickPlan = [](Program& p) { p.dailySavings()->planList()->item(0)->setCheckState(Qt::Checked); };
         QTest::newRow("a plan ticked, \"Não\"") << tickPlan << true << false;
@@ -127,6 +155,33 @@ private slots:
             FgtsWindow* window = p.fgtsPurge();
             typeFgtsPurge(window);
             window->reset();
+        }) << false << false;
+        for (Command command : {Command::ConfiguredSavings, Command::CollorSavings})
+            QTest::newRow(command == Command::CollorSavings ? "Collor savings: a name typed, \"Não\""
+                                                            : "configured savings: a name typed, \"Não\"")
+                << Work([command](Program& p) {
+                       QTest::keyClicks(child<QLineEdit>(p.configured(command), "Enome"), QStringLiteral("Maria"));
+                   })
+                << true << false;
+        QTest::newRow("configured savings: typed, then \"Novo\"") << Work([](Program& p) {
+            ConfiguredSavingsWindow* window = p.configured(Command::ConfiguredSavings);
+            QTest::keyClicks(child<QLineEdit>(window, "Enome"), QStringLiteral("Maria"));
+            window->reset();
+        }) << false << false;
+        QTest::newRow("progressive interest: a header typed, \"Não\"") << Work([](Program& p) {
+            QTest::keyClicks(child<QPlainTextEdit>(p.progressive(), "Memo1"), QStringLiteral("Autor"));
+        }) << true << false;
+        QTest::newRow("progressive interest: typed, then finalised") << Work([](Program& p) {
+            ProgressiveInterestWindow* window = p.progressive();
+            QTest::keyClicks(child<QPlainTextEdit>(window, "Memo1"), QStringLiteral("Autor"));
+            window->finish();
+        }) << false << false;
+        QTest::newRow("agreement: an account added, \"Não\"")
+            << Work([](Program& p) { p.agreement()->addAccount(); }) << true << false;
+        QTest::newRow("agreement: an account added, then finalised") << Work([](Program& p) {
+            SettlementWindow* window = p.agreement();
+            window->addAccount();
+            window->finish();
         }) << false << false;
     }
 
