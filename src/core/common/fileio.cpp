@@ -6,14 +6,19 @@
 #include "core/common/numeric.h"
 #include "core/common/platform.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
+#include <set>
 #include <sstream>
 #include <system_error>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -105,6 +110,57 @@ std::string readTextFileBytes(const std::string& path) {
     return bytes;
 }
 
+namespace {
+
+// A writer that died between writing its temporary file and the rename (killed, the power cut)
+// leaves "<name>.tmp<process>-<n>" beside the file <name>. The first write of this process into a
+// folder removes such files of processes no longer running here, once they are ten minutes old: a
+// writer on another machine sharing the folder has a process id this machine does not know, and
+// is done long before that. Once per folder, so that a batch writing thousands of files into one
+// folder does not read it again for each.
+void removeLeftoverTemporaries(const fs::path& folder) {
+    static std::mutex mutex;
+    static std::set<fs::path> cleaned;
+    static long cleaner = 0;  // a child process made by fork starts anew
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        if (cleaner != platform::processId()) {
+            cleaner = platform::processId();
+            cleaned.clear();
+        }
+        if (!cleaned.insert(folder).second) return;
+    }
+    const auto digits = [](std::string_view s, size_t most) {
+        return !s.empty() && s.size() <= most &&
+               std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    std::set<std::string> names;
+    std::vector<std::pair<std::string, long>> leftovers;  // name, its writer
+    std::error_code ec;
+    for (fs::directory_iterator it(folder.empty() ? "." : folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = fromPath(it->path().filename());
+        names.insert(name);
+        const size_t tmp = name.rfind(".tmp");
+        if (tmp == std::string::npos || tmp == 0) continue;
+        const std::string_view rest = std::string_view(name).substr(tmp + 4);
+        const size_t dash = rest.find('-');
+        if (dash == std::string_view::npos || !digits(rest.substr(0, dash), 9) || !digits(rest.substr(dash + 1), 18))
+            continue;
+        leftovers.emplace_back(name, std::stol(std::string(rest.substr(0, dash))));
+    }
+    const auto oldEnough = fs::file_time_type::clock::now() - std::chrono::minutes(10);
+    for (const auto& [name, writer] : leftovers) {
+        if (!names.count(name.substr(0, name.rfind(".tmp")))) continue;
+        if (writer == platform::processId() || platform::processRunning(writer)) continue;
+        const fs::path path = folder / toPath(name);
+        std::error_code fileEc;
+        if (!fs::is_regular_file(path, fileEc) || fs::last_write_time(path, fileEc) > oldEnough || fileEc) continue;
+        fs::remove(path, fileEc);
+    }
+}
+
+}  // namespace
+
 void writeFileAtomic(const std::string& path, std::string_view bytes) {
     static std::atomic<unsigned> counter{0};
     fs::path target = toPath(path);
@@ -145,6 +201,7 @@ void writeFileAtomic(const std::string& path, std::string_view bytes) {
         fs::remove(temp, ignored);
         throw FileError("Cannot create file \"" + path + "\". " + ec.message());
     }
+    removeLeftoverTemporaries(target.parent_path());
 }
 
 void copyFileReplacing(const std::string& from, const std::string& to) {

@@ -13,6 +13,7 @@
 #else
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <cerrno>
@@ -43,6 +44,14 @@ std::wstring widePath(const std::string& utf8) {
 
 long processId() {
     return static_cast<long>(_getpid());
+}
+
+bool processRunning(long id) {
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(id));
+    if (!process) return GetLastError() == ERROR_ACCESS_DENIED;
+    const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    CloseHandle(process);
+    return running;
 }
 
 std::string runningProgramPath() {
@@ -98,6 +107,12 @@ bool startDetached(const std::string& program, const std::vector<std::string>& a
 
 long processId() {
     return static_cast<long>(getpid());
+}
+
+bool processRunning(long id) {
+    if (id <= 0) return false;
+    // Another user's process answers "not permitted": it runs all the same.
+    return ::kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM;
 }
 
 std::string runningProgramPath() {

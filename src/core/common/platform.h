@@ -10,6 +10,9 @@ namespace ruvivavu::platform {
 // This process's id (temporary file names).
 long processId();
 
+// Whether a process with this id runs on this machine (false when the system says there is none).
+bool processRunning(long id);
+
 // The running program's file, as the system tells it (UTF-8); empty where it cannot.
 std::string runningProgramPath();
 
