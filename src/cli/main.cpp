@@ -303,7 +303,7 @@ int main(int argc, char** argv) {
         else if (const Calculator* calculator = calculatorFor(args.options))
             statement = ruvivavu::cli::runCalculation(*calculator, args.options.dataFolder, args.options.input);
         else
-            statement = ruvivavu::readFileBytes(args.options.input);  // a statement written before
+            statement = ruvivavu::readFileBytesAtMost(args.options.input);  // a statement written before
 
         // Through a temporary file and a rename: a failed write never leaves half a statement.
         if (!args.output.empty()) ruvivavu::writeFileAtomic(args.output, statement);

@@ -101,6 +101,18 @@ void checkTextLimits(std::string_view bytes, const std::string& path) {
     }
 }
 
+std::string readFileBytesAtMost(const std::string& path, size_t limit) {
+    std::error_code ec;
+    const auto size = fs::file_size(toPath(path), ec);
+    if (!ec && size > limit)
+        throw UserMessage("O arquivo \"" + path + "\" é grande demais (mais de " + countText(limit >> 20) + " MB).");
+    std::string bytes = readFileBytes(path);
+    // A file that grew while it was read.
+    if (bytes.size() > limit)
+        throw UserMessage("O arquivo \"" + path + "\" é grande demais (mais de " + countText(limit >> 20) + " MB).");
+    return bytes;
+}
+
 std::string readTextFileBytes(const std::string& path) {
     std::error_code ec;
     const auto size = fs::file_size(toPath(path), ec);

@@ -28,6 +28,14 @@ void checkTextLimits(std::string_view bytes, const std::string& path);
 // file too large is refused before it is read).
 std::string readTextFileBytes(const std::string& path);
 
+// Files read whole that are not parsed as lines (an archive, a spreadsheet, a page): refused when
+// larger, before they are read, so that a wrong choice of file does not take all memory.
+inline constexpr size_t kMaxWholeFileBytes = 64u << 20;
+
+// readFileBytes of a file of at most `limit` bytes; UserMessage "O arquivo "<path>" é grande demais
+// (mais de N MB)." for a larger one.
+std::string readFileBytesAtMost(const std::string& path, size_t limit = kMaxWholeFileBytes);
+
 // Replaces (or creates) the file with the bytes. Raises FileError("Cannot create file \"<path>\". <reason>").
 void writeFileAtomic(const std::string& path, std::string_view bytes);
 

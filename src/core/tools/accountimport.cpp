@@ -780,7 +780,7 @@ ImportReport importAccountsText(const std::string& dataFolder, std::string_view 
 
 ImportReport importAccounts(const std::string& dataFolder, const std::string& csvPath,
                             const std::string& outputFolder) {
-    return importAccountsText(dataFolder, readFileBytes(csvPath), outputFolder);
+    return importAccountsText(dataFolder, readFileBytesAtMost(csvPath), outputFolder);
 }
 
 }  // namespace ruvivavu::tools

@@ -180,7 +180,7 @@ long dateKey(const std::string& date) {
 
 std::string installedSetDate(const std::string& dataFolder) {
     try {
-        return parseManifest(readFileBytes(joinPath(dataFolder, kManifestFile))).date;
+        return parseManifest(readTextFileBytes(joinPath(dataFolder, kManifestFile))).date;
     } catch (const Error&) {
         return {};
     }
@@ -191,7 +191,7 @@ std::string describeInstalledSet(const std::string& dataFolder) {
     if (!fileExists(path))
         throw UserMessage("A pasta de dados " + dataFolder + " não tem o manifesto das tabelas (" + kManifestFile +
                           "): as tabelas foram instaladas por uma versão anterior do programa.");
-    const Manifest m = parseManifest(readFileBytes(path));
+    const Manifest m = parseManifest(readTextFileBytes(path));
     std::string out =
         "Conjunto de tabelas de " + m.date + ", com meses até " + latestMonth(m) + " (pasta " + dataFolder + ")\n";
     for (const ManifestFile& f : m.files) {

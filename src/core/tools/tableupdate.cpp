@@ -255,7 +255,7 @@ std::string TableUpdate::commit() {
 // A zip archive read whole (a table set is small): its entries by name.
 class LocalSource::Zip {
 public:
-    explicit Zip(const std::string& path) : path_(path), bytes_(readFileBytes(path)) {
+    explicit Zip(const std::string& path) : path_(path), bytes_(readFileBytesAtMost(path)) {
         const size_t n = bytes_.size();
         size_t end = std::string::npos;
         for (size_t i = n >= 22 ? n - 22 : 0; n >= 22; --i) {

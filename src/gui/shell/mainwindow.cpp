@@ -634,7 +634,7 @@ QTextBrowser* MainWindow::viewer() const {
 
 void MainWindow::loadDocument(const QString& path) {
     if (path.isEmpty()) return;
-    const std::string bytes = readFileBytes(ss(path));
+    const std::string bytes = readFileBytesAtMost(ss(path));
     const QFileInfo info(path);
     d_->documentPath = info.absoluteFilePath();
     d_->viewer->setSearchPaths({info.absolutePath()});

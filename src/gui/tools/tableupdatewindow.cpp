@@ -106,7 +106,7 @@ TableUpdateWindow::TableUpdateWindow(const shell::Shell& shell, QWidget* parent)
     } else {
         std::string month;
         try {
-            month = rt::latestMonth(rt::parseManifest(readFileBytes(shell.dataFile(rt::kManifestFile))));
+            month = rt::latestMonth(rt::parseManifest(readTextFileBytes(shell.dataFile(rt::kManifestFile))));
         } catch (const Error&) {
         }
         installed = QStringLiteral("Tabelas instaladas: conjunto de %1, com meses até %2.").arg(qs(date), qs(month));

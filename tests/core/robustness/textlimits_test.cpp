@@ -9,9 +9,12 @@
 #include "core/shell/plantables.h"
 #include "core/shell/shell.h"
 #include "core/support/tempfolder.h"
+#include "core/tools/accountimport.h"
+#include "core/tools/tableupdate.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -97,6 +100,25 @@ TEST(TextLimits, EveryReaderOfTheDataFolderAndOfCalculationFilesStops) {
         EXPECT_EQ(messageOf([&] { r.read(path); }),
                   "O arquivo \"" + path + "\" é grande demais (mais de 8 MB)" + kDamaged);
     }
+}
+
+// Files read whole — an update archive, a spreadsheet of accounts — are refused past their bound
+// before a byte is read (the files here are sparse: nothing is written).
+TEST(TextLimits, FilesReadWholeStopAtTheirBound) {
+    enginetest::TempFolder folder("limits");
+    const std::string archive = joinPath(folder.path, "tabelas.zip");
+    const std::string accounts = joinPath(folder.path, "contas.csv");
+    for (const std::string& path : {archive, accounts}) {
+        writeFileAtomic(path, "");
+        std::filesystem::resize_file(toPath(path), kMaxWholeFileBytes + 1);
+    }
+    const std::string tooLarge = "\" é grande demais (mais de 64 MB).";
+    EXPECT_EQ(messageOf([&] {
+                  tools::updateFromLocalSource(folder.path, archive);
+              }).rfind("O arquivo \"" + archive + tooLarge, 0),
+              0u);
+    EXPECT_EQ(messageOf([&] { tools::importAccounts(folder.path, accounts, folder.path); }),
+              "O arquivo \"" + accounts + tooLarge);
 }
 
 }  // namespace
