@@ -27,12 +27,12 @@ void showMessage(QWidget* parent, const QString& message) {
     box.exec();
 }
 
-bool askYesNo(QWidget* parent, const QString& question) {
+bool askYesNo(QWidget* parent, const QString& question, bool noIsDefault) {
     if (g_answerer) return g_answerer(parent, question);
     QMessageBox box(QMessageBox::Question, kAppTitle, question, QMessageBox::NoButton, parent);
     QPushButton* yes = box.addButton(QStringLiteral("Sim"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("Não"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
+    QPushButton* no = box.addButton(QStringLiteral("Não"), QMessageBox::NoRole);
+    box.setDefaultButton(noIsDefault ? no : yes);
     box.exec();
     return box.clickedButton() == yes;
 }

@@ -27,8 +27,9 @@ void showMessage(QWidget* parent, const QString& message);
 using MessagePresenter = void (*)(QWidget* parent, const QString& message);
 void setMessagePresenter(MessagePresenter presenter);  // nullptr restores the message box
 
-// Yes/No confirmation captioned "Ruvivavu da Dudovizu"; tests may replace the answerer.
-bool askYesNo(QWidget* parent, const QString& question);
+// Yes/No confirmation captioned "Ruvivavu da Dudovizu", "Sim" the default unless `noIsDefault`;
+// tests may replace the answerer.
+bool askYesNo(QWidget* parent, const QString& question, bool noIsDefault = false);
 using QuestionAnswerer = bool (*)(QWidget* parent, const QString& question);
 void setQuestionAnswerer(QuestionAnswerer answerer);  // nullptr restores the message box
 

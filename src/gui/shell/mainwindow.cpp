@@ -533,7 +533,8 @@ void MainWindow::addUnsavedTypingQuery(std::function<bool()> holdsUnsavedTyping)
 void MainWindow::closeEvent(QCloseEvent* event) {
     const auto& queries = d_->unsavedTypingQueries;
     const bool unsaved = std::any_of(queries.begin(), queries.end(), [](const auto& holds) { return holds(); });
-    if (unsaved && !askYesNo(this, QStringLiteral("Existem cálculos não salvos. Deseja sair assim mesmo?"))) {
+    // "Não" is the default: a stray Enter keeps the typing.
+    if (unsaved && !askYesNo(this, QStringLiteral("Existem cálculos não salvos. Deseja sair assim mesmo?"), true)) {
         event->ignore();
         return;
     }
