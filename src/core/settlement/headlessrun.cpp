@@ -17,7 +17,8 @@ constexpr const char* kNotDailySavings =
 }
 
 std::string runAgreementFile(shell::Shell& shell, const std::string& path, Regime regime) {
-    if (dailysavings::firstLine(readTextFileBytes(path)) != dailysavings::kFormatMark) throw UserMessage(kNotDailySavings);
+    if (dailysavings::firstLine(readTextFileBytes(path)) != dailysavings::kFormatMark)
+        throw UserMessage(kNotDailySavings);
     Settlement settlement(shell);
     settlement.regime = regime;
     dailysavings::walkCalculationFile(shell, path, [&settlement](dailysavings::DailySavings& calculation) {
