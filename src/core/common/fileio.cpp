@@ -102,14 +102,13 @@ void checkTextLimits(std::string_view bytes, const std::string& path) {
 }
 
 std::string readFileBytesAtMost(const std::string& path, size_t limit) {
+    const auto tooLarge = [&] {
+        return UserMessage("O arquivo \"" + path + "\" é grande demais (mais de " + countText(limit >> 20) + " MB).");
+    };
     std::error_code ec;
-    const auto size = fs::file_size(toPath(path), ec);
-    if (!ec && size > limit)
-        throw UserMessage("O arquivo \"" + path + "\" é grande demais (mais de " + countText(limit >> 20) + " MB).");
+    if (const auto size = fs::file_size(toPath(path), ec); !ec && size > limit) throw tooLarge();
     std::string bytes = readFileBytes(path);
-    // A file that grew while it was read.
-    if (bytes.size() > limit)
-        throw UserMessage("O arquivo \"" + path + "\" é grande demais (mais de " + countText(limit >> 20) + " MB).");
+    if (bytes.size() > limit) throw tooLarge();  // it grew while it was read
     return bytes;
 }
 
@@ -213,7 +212,11 @@ void writeFileAtomic(const std::string& path, std::string_view bytes) {
         fs::remove(temp, ignored);
         throw FileError("Cannot create file \"" + path + "\". " + ec.message());
     }
-    removeLeftoverTemporaries(target.parent_path());
+    // The file is written: a failure to tidy up beside it is not the write's.
+    try {
+        removeLeftoverTemporaries(target.parent_path());
+    } catch (const std::exception&) {
+    }
 }
 
 void copyFileReplacing(const std::string& from, const std::string& to) {
